@@ -1,0 +1,40 @@
+# Shared build settings of our own targets.
+
+set(ORVANE_WARNINGS -Wall -Wextra -Wpedantic -Werror)
+
+function(orvane_settings target)
+  target_compile_options(${target} PRIVATE ${ORVANE_WARNINGS})
+  if(ORVANE_SANITIZE)
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-sanitize-recover=all
+                                             -fno-omit-frame-pointer)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# A static library of Qt-free code.
+function(orvane_core_library name)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  orvane_settings(${name})
+endfunction()
+
+# A GoogleTest program registered with ctest; labels "core".
+function(orvane_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${name} PRIVATE ORVANE_SHARED_DIR="${ORVANE_SHARED_DIR}")
+  orvane_settings(${name})
+  include(GoogleTest)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES LABELS core)
+endfunction()
+
+# A Qt Test program on the offscreen platform; labels "gui".
+function(orvane_qttest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test Qt6::Widgets)
+  orvane_settings(${name})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES LABELS gui ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

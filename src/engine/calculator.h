@@ -1,0 +1,127 @@
+// The standard calculator's computing core: registers, control state and every key
+// operation, free of window code. The window binds Controls to its widgets and implements
+// Effects; orvane-cli drives the same class.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "engine/decimal/decimal.h"
+
+namespace orvane::engine {
+
+// One click operation each; the keyboard tables map keys onto these.
+enum class Key {
+    Digit0, Digit1, Digit2, Digit3, Digit4, Digit5, Digit6, Digit7, Digit8, Digit9,
+    DoubleZero, Point, Sign, Backspace, Clear, ClearAll,
+    Add, Subtract, Multiply, Divide, Equals, Percent, SquareRoot,
+    MemoryStore, MemoryAdd, MemoryRead, MemoryClear, GrandTotal,
+    VoiceSwitch,
+};
+
+// The first operand / running result: empty, the entry text that first filled it, a
+// decimal after a computation, or a square root (binary double).
+using Accumulator = std::variant<std::monostate, std::string, Decimal, double>;
+
+// Operator symbols as the indicator shows them.
+inline constexpr std::string_view kPlus = "＋";
+inline constexpr std::string_view kMinus = "－";
+inline constexpr std::string_view kTimes = "×";
+inline constexpr std::string_view kDivide = "÷";
+// Display texts that are not numbers.
+inline constexpr std::string_view kDivideByZeroText = "0不能为除数";
+inline constexpr std::string_view kOverflowText = "溢出";
+// Rounding modes (the texts of the mode list).
+inline constexpr std::string_view kRoundingNone = "不作处理";
+inline constexpr std::string_view kRoundingCut = "直接舍去";
+inline constexpr std::string_view kRoundingRound = "四舍五入";
+inline constexpr int kDisplayLimit = 12;
+inline constexpr std::string_view kEasterEggTrigger = "19970314";
+
+// Variables of the window object: they survive a switch to another calculator and back.
+struct Registers {
+    Accumulator accumulator;
+    std::string pending_op;
+    std::string operand;
+    std::string last_operand;
+    bool result_shown = false;
+    bool root_taken = false;
+    bool clear_via_c = false;
+    bool voice_on = false;
+};
+
+// What lives in the window's controls: every load of the window resets it.
+struct Controls {
+    std::string display;               // T_Show
+    std::string sign;                  // T_Sign text
+    bool sign_visible = false;         // T_Sign shown
+    std::string memory;                // T_Memory
+    std::string grand_total = "0";
+    std::string rounding{kRoundingNone};  // Combo_Cut text
+    std::string decimals = "0";        // Combo_Dot text
+    bool decimals_enabled = false;     // Combo_Dot enabled (not for "不作处理")
+    bool autocopy = false;             // C_AutoCopy
+    bool autoload = false;             // C_AutoLoad (Timer1 runs exactly while true)
+    bool voice_indicator = false;      // T_SoundSign shown
+    bool entry_active = false;
+    std::string clip_text;             // last capture tick's text, cut to 12 characters
+};
+
+// The options the window's load step applies after resetting its controls.
+struct LoadPresets {
+    bool voice = false;      // run the voice switch once
+    bool autocopy = false;   // tick C_AutoCopy
+    bool autoload = false;   // tick C_AutoLoad (its click operation runs)
+    std::optional<std::string> rounding;  // a mode text, with `decimals`
+    std::string decimals = "0";
+};
+
+// Side effects leave the engine through here; the window implements them, tests record them.
+class Effects {
+public:
+    virtual ~Effects() = default;
+    // Called only while voice is on, with the lower-case clip name ("wav_5").
+    virtual void play_clip(std::string_view /*name*/) {}
+    // The clipboard emptied and `text` put on it as plain text.
+    virtual void copy_to_clipboard(std::string_view /*text*/) {}
+    // C_AutoLoad changed (its click operation): the capture timer starts or stops.
+    virtual void autoload_changed(bool /*ticked*/) {}
+    // Keyboard focus back to the main window.
+    virtual void focus_window() {}
+    // The display reads the easter-egg trigger after a digit step.
+    virtual void easter_egg() {}
+};
+
+class Calculator {
+public:
+    Calculator(Registers& registers, Effects& effects);
+
+    // The load step's engine part: controls reset, then the presets applied in order.
+    void load(const LoadPresets& presets);
+
+    // One click operation; a key whose conversion fails is ignored as a whole.
+    void press(Key key);
+
+    // Control changes made by the user (or by the program, which runs the same operation).
+    void set_rounding(std::string_view mode_text);  // Combo_Cut click
+    void set_decimals(std::string_view text);       // Combo_Dot choice
+    void set_autocopy(bool ticked);
+    void set_autoload(bool ticked);
+
+    // One tick of the capture timer with the clipboard's text (nullopt: no text / unreadable).
+    void capture_tick(std::optional<std::string_view> clipboard_text);
+
+    const Controls& controls() const { return controls_; }
+    const Registers& registers() const { return registers_; }
+    // The accumulator's text form ("" when empty; a root in its 15-digit text form).
+    std::string accumulator_text() const;
+
+private:
+    Registers& registers_;
+    Effects& effects_;
+    Controls controls_;
+};
+
+}  // namespace orvane::engine
