@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   fonts-liberation fonts-wqy-microhei
   xvfb xauth openbox xdotool xclip x11-utils imagemagick
-  espeak-ng sox librsvg2-bin
+  espeak-ng sox librsvg2-bin pulseaudio pulseaudio-utils
   desktop-file-utils appstream
 )
 

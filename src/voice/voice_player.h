@@ -1,0 +1,41 @@
+// Speaks the keypad's keys: plays one embedded clip at a time, a new clip cutting off the one
+// still playing. Whether voice is on is the caller's business; every call here plays.
+#pragma once
+
+#include <QByteArray>
+#include <memory>
+#include <string_view>
+
+#include "voice/clip_sink.h"
+
+namespace orvane {
+
+class VoicePlayer {
+  public:
+    // Plays on the desktop's default sound output, opened on the first clip that plays.
+    VoicePlayer();
+    // Plays into the sinks `factory` makes; it is called when the first clip is about to play.
+    explicit VoicePlayer(voice::SinkFactory factory);
+    ~VoicePlayer();
+    VoicePlayer(const VoicePlayer&) = delete;
+    VoicePlayer& operator=(const VoicePlayer&) = delete;
+
+    // Loads the named clip ("wav_5", any case), stops the clip still playing and starts the new
+    // one, returning at once. An unknown name or an unplayable clip changes nothing; without a
+    // sound output nothing is heard.
+    void play(std::string_view clip_name);
+
+    // Silences the playing clip.
+    void stop();
+
+    // The bytes of the last clip started; they stay unchanged while it can play.
+    const QByteArray& sound_data() const { return sound_data_; }
+
+  private:
+    voice::SinkFactory factory_;
+    QByteArray sound_data_;
+    // Declared after the bytes, so it is destroyed (and stops reading them) first.
+    std::unique_ptr<voice::ClipSink> sink_;
+};
+
+}  // namespace orvane

@@ -1,0 +1,268 @@
+// The player behind the keypad's voice: one clip at a time, the new one cutting off the old,
+// the bytes of a playing clip kept intact until it is stopped, the sound output opened only
+// when a clip plays, and a machine without sound carrying on silently.
+#include <QAudio>
+#include <QAudioDevice>
+#include <QElapsedTimer>
+#include <QMediaDevices>
+#include <QTest>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "voice/audio_clip_sink.h"
+#include "voice/clip_catalogue.h"
+#include "voice/clip_resources.h"
+#include "voice/voice_player.h"
+#include "voice/wav_header.h"
+
+using orvane::VoicePlayer;
+using orvane::voice::ClipSink;
+using orvane::voice::WavFormat;
+
+namespace {
+
+std::span<const std::byte> bytes_of(const QByteArray& array) {
+    return {reinterpret_cast<const std::byte*>(array.constData()),
+            static_cast<std::size_t>(array.size())};
+}
+
+// The samples of a clip, read straight from the resources.
+QByteArray samples_of(const char* name) {
+    const QByteArray image = orvane::voice::load_clip(name);
+    const auto info = orvane::voice::parse_wav(bytes_of(image));
+    return image.mid(static_cast<qsizetype>(info.data_offset),
+                     static_cast<qsizetype>(info.data_size));
+}
+
+// What the recording sink saw, kept outside it so tests can read it after the player is gone.
+struct SinkLog {
+    int sinks_made = 0;
+    std::vector<std::string> events;  // "start:<clip>" or "stop"
+    std::vector<std::string> faults;  // broken promises about the bytes
+    WavFormat last_format;
+};
+
+// Names the clip whose samples are `samples`, so the log reads as clip names.
+std::string clip_named_by(std::span<const std::byte> samples) {
+    const QByteArray seen(reinterpret_cast<const char*>(samples.data()),
+                          static_cast<qsizetype>(samples.size()));
+    for (const std::string_view name : orvane::voice::kClipNames) {
+        if (samples_of(std::string(name).c_str()) == seen) {
+            return std::string(name);
+        }
+    }
+    return "?";
+}
+
+class RecordingSink final : public ClipSink {
+  public:
+    RecordingSink(SinkLog& log, const VoicePlayer*& player) : log_(log), player_(player) {}
+    ~RecordingSink() override { check_bytes_intact("destroyed"); }
+
+    void start(std::span<const std::byte> samples, const WavFormat& format) override {
+        if (!playing_.empty()) {
+            log_.faults.push_back("started while a clip was still playing");
+        }
+        playing_ = samples;
+        snapshot_.assign(samples.begin(), samples.end());
+        log_.last_format = format;
+        log_.events.push_back("start:" + clip_named_by(samples));
+    }
+    void stop() override {
+        check_bytes_intact("stop");
+        playing_ = {};
+        log_.events.push_back("stop");
+    }
+
+  private:
+    // While a clip plays, the player must still hold its bytes, unchanged, where it said.
+    void check_bytes_intact(const char* when) {
+        if (playing_.empty()) {
+            return;
+        }
+        const QByteArray& held = player_->sound_data();
+        const auto* begin = reinterpret_cast<const std::byte*>(held.constData());
+        const bool inside =
+            playing_.data() >= begin && playing_.data() + playing_.size() <= begin + held.size();
+        if (!inside) {
+            log_.faults.push_back(std::string(when) + ": the playing bytes were released");
+        } else if (!std::equal(playing_.begin(), playing_.end(), snapshot_.begin())) {
+            log_.faults.push_back(std::string(when) + ": the playing bytes were changed");
+        }
+    }
+
+    SinkLog& log_;
+    const VoicePlayer*& player_;
+    std::span<const std::byte> playing_;
+    std::vector<std::byte> snapshot_;
+};
+
+struct Rig {
+    SinkLog log;
+    const VoicePlayer* watched = nullptr;
+    std::unique_ptr<VoicePlayer> player;
+
+    Rig() {
+        player = std::make_unique<VoicePlayer>([this]() -> std::unique_ptr<ClipSink> {
+            ++log.sinks_made;
+            return std::make_unique<RecordingSink>(log, watched);
+        });
+        watched = player.get();
+    }
+};
+
+QStringList as_list(const std::vector<std::string>& items) {
+    QStringList list;
+    for (const auto& item : items) {
+        list << QString::fromStdString(item);
+    }
+    return list;
+}
+
+}  // namespace
+
+class VoicePlayerTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void newClipCutsOffTheOld_data();
+    void newClipCutsOffTheOld();
+    void soundOutputOpensOnFirstPlayableClip_data();
+    void soundOutputOpensOnFirstPlayableClip();
+    void playsTheClipFormat();
+    void destroyingThePlayerStopsTheClipFirst();
+    void noSoundOutputIsSilent();
+    void realOutputPlaysOrStaysSilent();
+    void realOutputClosesAfterTheClip();
+};
+
+void VoicePlayerTest::newClipCutsOffTheOld_data() {
+    QTest::addColumn<QStringList>("played");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<QString>("holding");
+    QTest::newRow("one digit") << QStringList{"wav_5"} << QStringList{"stop", "start:wav_5"}
+                               << "wav_5";
+    QTest::newRow("quick digits") << QStringList{"wav_1", "wav_2", "wav_0"}
+                                  << QStringList{"stop",        "start:wav_1", "stop",
+                                                 "start:wav_2", "stop",        "start:wav_0"}
+                                  << "wav_0";
+    QTest::newRow("result cut off by plus")
+        << QStringList{"wav_dengyu", "wav_jia"}
+        << QStringList{"stop", "start:wav_dengyu", "stop", "start:wav_jia"} << "wav_jia";
+    QTest::newRow("same clip twice restarts it")
+        << QStringList{"wav_kf", "wav_kf"}
+        << QStringList{"stop", "start:wav_kf", "stop", "start:wav_kf"} << "wav_kf";
+    QTest::newRow("upper-case names")
+        << QStringList{"WAV_00", "Wav_YuYin"}
+        << QStringList{"stop", "start:wav_00", "stop", "start:wav_yuyin"} << "wav_yuyin";
+    QTest::newRow("unknown name leaves the playing clip alone")
+        << QStringList{"wav_6", "wav_99", ""} << QStringList{"stop", "start:wav_6"} << "wav_6";
+}
+
+void VoicePlayerTest::newClipCutsOffTheOld() {
+    QFETCH(QStringList, played);
+    QFETCH(QStringList, events);
+    QFETCH(QString, holding);
+    Rig rig;
+    for (const QString& name : played) {
+        rig.player->play(name.toStdString());
+    }
+    QCOMPARE(as_list(rig.log.events), events);
+    QCOMPARE(as_list(rig.log.faults), QStringList{});
+    QCOMPARE(rig.log.sinks_made, 1);
+    // The player holds the whole image of the clip that is playing.
+    QCOMPARE(rig.player->sound_data(), orvane::voice::load_clip(holding.toStdString()));
+}
+
+void VoicePlayerTest::soundOutputOpensOnFirstPlayableClip_data() {
+    QTest::addColumn<QStringList>("played");
+    QTest::addColumn<int>("sinks");
+    QTest::newRow("nothing played") << QStringList{} << 0;
+    QTest::newRow("only unknown names") << QStringList{"wav_x", "WAV_", "beep"} << 0;
+    QTest::newRow("first clip") << QStringList{"wav_3"} << 1;
+    QTest::newRow("many clips, one output") << QStringList{"wav_3", "wav_jian", "wav_fu"} << 1;
+}
+
+void VoicePlayerTest::soundOutputOpensOnFirstPlayableClip() {
+    QFETCH(QStringList, played);
+    QFETCH(int, sinks);
+    Rig rig;
+    for (const QString& name : played) {
+        rig.player->play(name.toStdString());
+    }
+    QCOMPARE(rig.log.sinks_made, sinks);
+    QCOMPARE(rig.player->sound_data().isEmpty(), sinks == 0);
+}
+
+void VoicePlayerTest::playsTheClipFormat() {
+    Rig rig;
+    rig.player->play("wav_tuige");
+    QCOMPARE(rig.log.last_format.sample_rate, 11025u);
+    QCOMPARE(rig.log.last_format.channels, 1);
+    QCOMPARE(rig.log.last_format.bits_per_sample, 16);
+}
+
+void VoicePlayerTest::destroyingThePlayerStopsTheClipFirst() {
+    Rig rig;
+    rig.player->play("wav_qingchu");
+    rig.player.reset();
+    QCOMPARE(as_list(rig.log.faults), QStringList{});
+    QCOMPARE(as_list(rig.log.events), (QStringList{"stop", "start:wav_qingchu", "stop"}));
+}
+
+void VoicePlayerTest::noSoundOutputIsSilent() {
+    int asked = 0;
+    VoicePlayer player([&asked]() -> std::unique_ptr<ClipSink> {
+        ++asked;
+        return nullptr;
+    });
+    player.play("wav_1");
+    player.play("wav_2");
+    player.stop();
+    // Asked again at each clip: a sound output plugged in later is used.
+    QCOMPARE(asked, 2);
+    QVERIFY(player.sound_data().isEmpty());
+}
+
+// With the desktop's real output, or none: playing never blocks, fails or throws.
+void VoicePlayerTest::realOutputPlaysOrStaysSilent() {
+    VoicePlayer player;
+    qint64 slowest = 0;
+    for (const char* name : {"wav_1", "wav_2", "wav_3", "wav_jia", "wav_dengyu"}) {
+        QElapsedTimer timer;
+        timer.start();
+        player.play(name);
+        slowest = std::max(slowest, timer.elapsed());
+        QTest::qWait(20);
+    }
+    player.stop();
+    // Each play returns at once, the first one (which opens the output) included.
+    QVERIFY2(slowest < 500, qPrintable(QString::number(slowest)));
+    QCOMPARE(player.sound_data(), orvane::voice::load_clip("wav_dengyu"));
+}
+
+void VoicePlayerTest::realOutputClosesAfterTheClip() {
+    const QByteArray image = orvane::voice::load_clip("wav_dian");
+    const auto info = orvane::voice::parse_wav(bytes_of(image));
+    const auto samples = bytes_of(image).subspan(info.data_offset, info.data_size);
+    orvane::voice::AudioClipSink sink;
+    QCOMPARE(sink.state(), QAudio::StoppedState);  // nothing open before a clip
+    sink.start(samples, info.format);
+    if (QMediaDevices::defaultAudioOutput().isNull()) {
+        // Run with a sound server on purpose (voice_output_e2e.sh): its absence is a failure.
+        QVERIFY2(qEnvironmentVariableIsEmpty("ORVANE_EXPECT_AUDIO"), "no sound output found");
+        QCOMPARE(sink.state(), QAudio::StoppedState);
+        return;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(sink.state(), QAudio::ActiveState, 1000);
+    // Played out: the stream is closed without anyone calling stop().
+    QTRY_COMPARE_WITH_TIMEOUT(sink.state(), QAudio::StoppedState,
+                              static_cast<int>(info.seconds() * 1000) + 3000);
+    sink.start(samples, info.format);
+    sink.stop();
+    QCOMPARE(sink.state(), QAudio::StoppedState);
+}
+
+QTEST_MAIN(VoicePlayerTest)
+#include "voice_player_test.moc"
