@@ -1,6 +1,7 @@
 # Shared build settings of our own targets.
 
-set(ORVANE_WARNINGS -Wall -Wextra -Wpedantic -Werror)
+# GCC 12 reports -Wrestrict false positives inside std::string concatenation at -O3.
+set(ORVANE_WARNINGS -Wall -Wextra -Wpedantic -Werror $<$<CXX_COMPILER_ID:GNU>:-Wno-restrict>)
 
 function(orvane_settings target)
   target_compile_options(${target} PRIVATE ${ORVANE_WARNINGS})
