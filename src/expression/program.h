@@ -1,0 +1,54 @@
+// A formula compiled to postfix form: operands are pushed, operators and functions take
+// theirs from the top of the stack. Compiling finds every syntax error before anything is
+// computed; running the program is a loop without recursion.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "expression/eval_error.h"
+#include "expression/functions.h"
+
+namespace orvane::expression {
+
+enum class OpCode : std::uint8_t {
+    Push,
+    Negate,
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    IntegerDivide,
+    Modulo,
+    Power,
+    Call,
+};
+
+struct Op {
+    OpCode code = OpCode::Push;
+    Function function = Function::Sin;  // for Call
+    std::uint8_t argument_count = 0;    // for Call
+    double number = 0.0;                // for Push
+};
+
+struct Program {
+    std::vector<Op> ops;  // empty for an empty formula
+    EvalError error = EvalError::None;
+};
+
+// Parentheses and function calls nested deeper than this are an error, so that hostile
+// input cannot exhaust the stack.
+inline constexpr int kMaxNesting = 256;
+
+Program compile(std::string_view formula);
+
+struct RunResult {
+    double value = 0.0;
+    EvalError error = EvalError::None;
+};
+
+// Runs a program that compiled without error and is not empty.
+RunResult run(const Program& program);
+
+}  // namespace orvane::expression
