@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "engine/decimal/decimal.h"
 
@@ -79,6 +80,8 @@ struct LoadPresets {
 };
 
 // Side effects leave the engine through here; the window implements them, tests record them.
+// They are delivered once the key has completed, in the order its steps raised them; a key
+// that is ignored as a whole delivers none.
 class Effects {
 public:
     virtual ~Effects() = default;
@@ -119,9 +122,63 @@ public:
     std::string accumulator_text() const;
 
 private:
+    // How a step ended: carry on, an error text was shown, or a conversion failed and the
+    // whole key must be undone.
+    enum class Step { go, error, ignored };
+
+    // A side effect held back until the key has completed, so that an ignored key leaves
+    // no trace outside the engine either.
+    struct PendingEffect {
+        enum class Kind : unsigned char { clip, copy, autoload, focus, egg };
+        Kind kind = Kind::clip;
+        std::string_view clip;
+        std::string text;
+        bool ticked = false;
+    };
+
+    Step run(Key key);
+    void flush_effects();
+    void play_clip(std::string_view name);
+    void untick_autoload();
+    void focus_window();
+
+    // Number entry.
+    void before_digit();
+    void after_digit(bool cut_to_limit);
+    void digit_key(char digit);
+    void zero_key();
+    void double_zero_key();
+    void point_key();
+    void sign_key();
+    void backspace_key();
+    void clear_key();
+    void clear_all_key();
+
+    // Operators, equals and the result.
+    Step operator_key(std::string_view symbol, std::string_view clip);
+    Step operator_step();
+    Step apply_pending();
+    Step equals();
+    Step format_result();
+    void show_error(std::string_view text);
+    Step add_display_to_grand_total();
+
+    // One-operand keys, memory and the voice switch.
+    Step percent_key();
+    Step square_root_key();
+    void memory_store();
+    Step memory_add();
+    void memory_read();
+    void grand_total_key();
+    void voice_switch();
+
+    bool accumulator_empty() const;
+    std::optional<Decimal> accumulator_value() const;
+
     Registers& registers_;
     Effects& effects_;
     Controls controls_;
+    std::vector<PendingEffect> queue_;
 };
 
 }  // namespace orvane::engine

@@ -1,0 +1,67 @@
+// One million random keys through the standard calculator's engine; the figure that matters
+// is the average time per key operation (budget: under a microsecond).
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+#include "engine/calculator.h"
+
+namespace {
+
+using orvane::engine::Calculator;
+using orvane::engine::Key;
+
+// Counts what leaves the engine, as a window would receive it.
+class CountingEffects : public orvane::engine::Effects {
+  public:
+    void play_clip(std::string_view name) override { clips += name.size(); }
+    void copy_to_clipboard(std::string_view text) override { copied += text.size(); }
+    std::size_t clips = 0;
+    std::size_t copied = 0;
+};
+
+std::vector<Key> random_keys(std::size_t count) {
+    std::mt19937 random(20261208);
+    const int last = static_cast<int>(Key::GrandTotal);  // every key but the voice switch
+    std::uniform_int_distribution<int> any_key(0, last);
+    std::uniform_int_distribution<int> digit(0, 9);
+    std::uniform_int_distribution<int> coin(0, 1);
+    std::vector<Key> keys;
+    keys.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        // Half digits, so that numbers of realistic length are built and computed.
+        keys.push_back(static_cast<Key>(coin(random) ? digit(random) : any_key(random)));
+    }
+    return keys;
+}
+
+void BM_MillionRandomKeys(benchmark::State& state) {
+    const std::vector<Key> keys = random_keys(1'000'000);
+    for (auto _ : state) {
+        orvane::engine::Registers registers;
+        CountingEffects effects;
+        Calculator calculator(registers, effects);
+        orvane::engine::LoadPresets presets;
+        presets.voice = true;
+        presets.autocopy = true;
+        presets.rounding = std::string(orvane::engine::kRoundingRound);
+        presets.decimals = "2";
+        calculator.load(presets);
+        for (const Key key : keys) {
+            calculator.press(key);
+        }
+        benchmark::DoNotOptimize(calculator.controls().display.data());
+        benchmark::DoNotOptimize(effects.clips);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(keys.size()));
+    // Seconds per key operation, shown with an SI prefix (e.g. "250n").
+    state.counters["time_per_key"] = benchmark::Counter(
+        static_cast<double>(state.iterations()) * static_cast<double>(keys.size()),
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_MillionRandomKeys)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+BENCHMARK_MAIN();

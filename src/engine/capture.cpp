@@ -1,0 +1,25 @@
+// One tick of the clipboard capture timer.
+#include "engine/calculator.h"
+#include "engine/text_rules.h"
+
+namespace orvane::engine {
+
+void Calculator::capture_tick(std::optional<std::string_view> clipboard_text) {
+    // A failed read changes nothing.
+    if (!controls_.autoload || !clipboard_text) {
+        return;
+    }
+    controls_.clip_text = std::string(first_chars(*clipboard_text, kDisplayLimit));
+    if (!capture_accepts(controls_.clip_text)) {
+        return;
+    }
+    if (registers_.result_shown && controls_.sign.empty()) {
+        registers_.result_shown = false;
+        registers_.accumulator = std::monostate{};
+        registers_.pending_op.clear();
+    }
+    controls_.display = controls_.clip_text;
+    controls_.entry_active = true;
+}
+
+}  // namespace orvane::engine

@@ -1,0 +1,163 @@
+// Drives the engine as the main window would and records what leaves it, so that tests can
+// be written as key sequences: "5 + 3 *@ 2 =@" presses the keys and collects the display
+// after every token marked with "@".
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/calculator.h"
+
+namespace orvane::engine::testing {
+
+class Recorder : public Effects {
+  public:
+    void play_clip(std::string_view name) override { clips.emplace_back(name); }
+    void copy_to_clipboard(std::string_view text) override { copies.emplace_back(text); }
+    void autoload_changed(bool ticked) override {
+        autoload_changes.push_back(ticked);
+        timer_running = ticked;
+    }
+    void focus_window() override { ++focus_requests; }
+    void easter_egg() override { ++eggs; }
+
+    void reset_log() {
+        clips.clear();
+        copies.clear();
+        autoload_changes.clear();
+        focus_requests = 0;
+        eggs = 0;
+    }
+
+    std::vector<std::string> clips;
+    std::vector<std::string> copies;
+    std::vector<bool> autoload_changes;
+    int focus_requests = 0;
+    int eggs = 0;
+    bool timer_running = false;
+};
+
+inline std::optional<Key> key_named(std::string_view name) {
+    static const std::pair<std::string_view, Key> kKeys[] = {
+        {"0", Key::Digit0},
+        {"1", Key::Digit1},
+        {"2", Key::Digit2},
+        {"3", Key::Digit3},
+        {"4", Key::Digit4},
+        {"5", Key::Digit5},
+        {"6", Key::Digit6},
+        {"7", Key::Digit7},
+        {"8", Key::Digit8},
+        {"9", Key::Digit9},
+        {"00", Key::DoubleZero},
+        {".", Key::Point},
+        {"sign", Key::Sign},
+        {"back", Key::Backspace},
+        {"C", Key::Clear},
+        {"AC", Key::ClearAll},
+        {"+", Key::Add},
+        {"-", Key::Subtract},
+        {"*", Key::Multiply},
+        {"/", Key::Divide},
+        {"=", Key::Equals},
+        {"%", Key::Percent},
+        {"sqrt", Key::SquareRoot},
+        {"MS", Key::MemoryStore},
+        {"M+", Key::MemoryAdd},
+        {"MR", Key::MemoryRead},
+        {"MC", Key::MemoryClear},
+        {"GT", Key::GrandTotal},
+        {"voice", Key::VoiceSwitch},
+    };
+    for (const auto& [key_name, key] : kKeys) {
+        if (key_name == name) {
+            return key;
+        }
+    }
+    return std::nullopt;
+}
+
+// Writes the digits of a number as separate keys: digits("123") == "1 2 3".
+inline std::string digits(std::string_view number) {
+    std::string out;
+    for (const char c : number) {
+        if (!out.empty()) {
+            out += ' ';
+        }
+        out += c;
+    }
+    return out;
+}
+
+class Harness {
+  public:
+    explicit Harness(const LoadPresets& presets = {}) { reload(presets); }
+
+    // The window is created afresh with the same registers (a switch away and back).
+    void reload(const LoadPresets& presets = {}) {
+        recorder.timer_running = false;  // the old window's timer went with it
+        calculator = std::make_unique<Calculator>(registers, recorder);
+        calculator->load(presets);
+    }
+
+    // Runs one token; returns false for a token the harness does not know.
+    bool token(std::string_view name) {
+        if (const auto key = key_named(name)) {
+            calculator->press(*key);
+        } else if (name == "reload") {
+            reload();
+        } else if (name.starts_with("tick:")) {
+            calculator->capture_tick(name.substr(5));
+        } else if (name.starts_with("rounding=")) {
+            const auto mode = name.substr(9);
+            calculator->set_rounding(mode == "cut"     ? kRoundingCut
+                                     : mode == "round" ? kRoundingRound
+                                                       : kRoundingNone);
+        } else if (name.starts_with("decimals=")) {
+            calculator->set_decimals(name.substr(9));
+        } else if (name == "autocopy=on" || name == "autocopy=off") {
+            calculator->set_autocopy(name.ends_with("on"));
+        } else if (name == "autoload=on" || name == "autoload=off") {
+            calculator->set_autoload(name.ends_with("on"));
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    // Runs space-separated tokens; returns the displays after the tokens marked "@".
+    std::vector<std::string> run(std::string_view tokens) {
+        std::vector<std::string> shown;
+        std::istringstream in{std::string(tokens)};
+        std::string name;
+        while (in >> name) {
+            const bool marked = name.size() > 1 && name.back() == '@';
+            if (marked) {
+                name.pop_back();
+            }
+            recorder.reset_log();
+            if (!token(name)) {
+                ADD_FAILURE() << "unknown token " << name;
+            }
+            if (marked) {
+                shown.push_back(display());
+            }
+        }
+        return shown;
+    }
+
+    const Controls& controls() const { return calculator->controls(); }
+    const std::string& display() const { return calculator->controls().display; }
+
+    Registers registers;
+    Recorder recorder;
+    std::unique_ptr<Calculator> calculator;
+};
+
+}  // namespace orvane::engine::testing

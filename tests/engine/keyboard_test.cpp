@@ -1,0 +1,101 @@
+// The typed-character table and the key-release table.
+#include <gtest/gtest.h>
+
+#include "calculator_harness.h"
+#include "engine/keyboard.h"
+
+namespace orvane::engine {
+namespace {
+
+TEST(Keyboard, CharacterTable) {
+    const struct {
+        char16_t character;
+        std::optional<Key> key;
+    } rows[] = {
+        {8, Key::Backspace},  {13, Key::Equals},     {u'=', Key::Equals},  {u'*', Key::Multiply},
+        {u'+', Key::Add},     {u'-', Key::Subtract}, {u'.', Key::Point},   {u'/', Key::Divide},
+        {u'0', Key::Digit0},  {u'1', Key::Digit1},   {u'5', Key::Digit5},  {u'9', Key::Digit9},
+        {u'm', Key::Digit0},  {u'M', Key::Digit0},   {u'j', Key::Digit1},  {u'J', Key::Digit1},
+        {u'k', Key::Digit2},  {u'K', Key::Digit2},   {u'l', Key::Digit3},  {u'L', Key::Digit3},
+        {u'u', Key::Digit4},  {u'U', Key::Digit4},   {u'i', Key::Digit5},  {u'I', Key::Digit5},
+        {u'o', Key::Digit6},  {u'O', Key::Digit6},   {u' ', std::nullopt}, {u'c', std::nullopt},
+        {u'b', std::nullopt}, {u'B', std::nullopt},  {u'%', std::nullopt}, {27, std::nullopt},
+        {u'p', std::nullopt}, {u'０', std::nullopt}, {u',', std::nullopt}, {0, std::nullopt},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(key_for_character(row.character), row.key)
+            << "character " << static_cast<int>(row.character);
+    }
+}
+
+constexpr int kNone = 0;
+constexpr int kShift = kModShift;
+constexpr int kCtrl = kModCtrl;
+constexpr int kAlt = kModAlt;
+
+TEST(Keyboard, ReleaseTable) {
+    const struct {
+        int key_code;
+        int modifiers;
+        std::optional<Command> command;
+    } rows[] = {
+        {'B', kNone, Key::Percent},          {'B', kShift, Key::Percent},
+        {'B', kCtrl, Key::Percent},          {'F', kAlt, Key::SquareRoot},
+        {'G', kNone, Key::GrandTotal},       {kVkDelete, kCtrl | kShift, Key::Clear},
+        {'C', kCtrl, Key::MemoryClear},      {'C', kNone, std::nullopt},
+        {'C', kCtrl | kShift, std::nullopt}, {'S', kCtrl, Key::MemoryStore},
+        {'S', kAlt, std::nullopt},           {'A', kCtrl, Key::MemoryAdd},
+        {'A', kCtrl | kShift, std::nullopt}, {'R', kCtrl, Key::MemoryRead},
+        {'R', kNone, std::nullopt},          {kVkF4, kAlt, WindowCommand::Exit},
+        {kVkF4, kNone, std::nullopt},        {kVkF4, kAlt | kCtrl, std::nullopt},
+        {kVkF1, kNone, WindowCommand::Help}, {kVkF2, kShift, WindowCommand::SwitchExpression},
+        {kVkF3, kNone, Key::VoiceSwitch},    {kVkF7, kCtrl, WindowCommand::SwitchMortgage},
+        {'U', kNone, std::nullopt},          {'M', kCtrl, std::nullopt},
+        {32, kNone, std::nullopt},           {116, kNone, std::nullopt},  // F5
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(command_for_release(row.key_code, row.modifiers), row.command)
+            << "key " << row.key_code << " modifiers " << row.modifiers;
+    }
+}
+
+// Typed characters run the same operations as the buttons, clips included.
+TEST(Keyboard, TypingMatchesClicking) {
+    const struct {
+        std::u16string typed;
+        std::string clicked;
+    } rows[] = {{u"1+2\r", "1 + 2 ="},
+                {u"1+2=", "1 + 2 ="},
+                {u"ju*k/l-\b=", "1 4 * 2 / 3 - back ="},
+                {u"mo.i", "0 6 . 5"},
+                {u"9 9", "9 9"}};
+    for (const auto& row : rows) {
+        testing::Harness typed;
+        testing::Harness clicked;
+        typed.run("voice");
+        clicked.run("voice");
+        std::vector<std::string> typed_clips;
+        for (const char16_t c : row.typed) {
+            typed.recorder.reset_log();
+            if (const auto key = key_for_character(c)) {
+                typed.calculator->press(*key);
+            }
+            typed_clips.insert(typed_clips.end(), typed.recorder.clips.begin(),
+                               typed.recorder.clips.end());
+        }
+        std::vector<std::string> clicked_clips;
+        std::istringstream keys(row.clicked);
+        std::string key;
+        while (keys >> key) {
+            clicked.run(key);
+            clicked_clips.insert(clicked_clips.end(), clicked.recorder.clips.begin(),
+                                 clicked.recorder.clips.end());
+        }
+        EXPECT_EQ(typed.display(), clicked.display()) << row.clicked;
+        EXPECT_EQ(typed_clips, clicked_clips) << row.clicked;
+        EXPECT_FALSE(typed_clips.empty());
+    }
+}
+
+}  // namespace
+}  // namespace orvane::engine

@@ -1,0 +1,166 @@
+// `orvane-cli keys`, run as a process: usage errors, plain output and the trace lines.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Outcome {
+    int exit_code = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& arg) {
+    std::string out = "'";
+    for (const char c : arg) {
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return out + "'";
+}
+
+std::string slurp(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+Outcome run_keys(const std::vector<std::string>& args) {
+    const std::string base = ::testing::TempDir() + "keys_command_" +
+                             std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                             "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::string command = quoted(ORVANE_CLI) + " keys";
+    for (const auto& arg : args) {
+        command += " " + quoted(arg);
+    }
+    command += " >" + quoted(base + ".out") + " 2>" + quoted(base + ".err");
+    const int status = std::system(command.c_str());
+    Outcome run;
+    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = slurp(base + ".out");
+    run.err = slurp(base + ".err");
+    std::remove((base + ".out").c_str());
+    std::remove((base + ".err").c_str());
+    return run;
+}
+
+std::vector<nlohmann::ordered_json> trace(const std::vector<std::string>& tokens) {
+    std::vector<std::string> args = {"--trace"};
+    args.insert(args.end(), tokens.begin(), tokens.end());
+    const Outcome run = run_keys(args);
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    std::vector<nlohmann::ordered_json> lines;
+    std::istringstream in(run.out);
+    std::string line;
+    while (std::getline(in, line)) {
+        lines.push_back(nlohmann::ordered_json::parse(line));
+    }
+    return lines;
+}
+
+TEST(KeysCommand, InvalidUsageExitsWithTwo) {
+    const struct {
+        std::vector<std::string> args;
+        std::string named;  // the message names the culprit
+    } rows[] = {{{}, "no tokens"},
+                {{"5", "x"}, "'x'"},
+                {{"decimals=9"}, "decimals=9"},
+                {{"rounding=up"}, "rounding=up"},
+                {{"autocopy=yes"}, "autocopy=yes"},
+                {{"--bogus", "5"}, "--bogus"},
+                {{"ms"}, "'ms'"},
+                {{"--trace"}, "no tokens"}};
+    for (const auto& row : rows) {
+        const Outcome run = run_keys(row.args);
+        EXPECT_EQ(run.exit_code, 2);
+        EXPECT_NE(run.err.find(row.named), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+TEST(KeysCommand, PrintsTheFinalDisplay) {
+    const struct {
+        std::vector<std::string> tokens;
+        std::string out;
+    } rows[] = {{{"5", "+", "3", "="}, "8\n"},
+                {{"9", "-", "4", "="}, "5\n"},
+                {{"2", "/", "3", "="}, "0.6666666666\n"},
+                {{"rounding=round", "decimals=2", "2", "/", "3", "="}, "0.67\n"},
+                {{"5", "/", "0", "="}, "0不能为除数\n"},
+                {{"2", "+", "3", "=", "reload", "="}, "8\n"},
+                {{"tick:42"}, "\n"},
+                {{"autoload=on", "tick:42"}, "42\n"},
+                {{"1", "6", "sqrt"}, "4\n"},
+                {{"--", "5", "sign"}, "-5\n"}};
+    for (const auto& row : rows) {
+        const Outcome run = run_keys(row.tokens);
+        EXPECT_EQ(run.exit_code, 0) << run.err;
+        EXPECT_EQ(run.out, row.out);
+    }
+}
+
+TEST(KeysCommand, TraceHasOneObjectPerTokenWithEveryKey) {
+    const auto lines = trace({"5", "+", "3", "="});
+    ASSERT_EQ(lines.size(), 4U);
+    const std::vector<std::string> keys = {
+        "key",          "display",    "sign",    "memory",       "gt",
+        "accumulator",  "pending_op", "operand", "last_operand", "entry_active",
+        "result_shown", "autoload",   "clips",   "clipboard",    "egg"};
+    for (const auto& line : lines) {
+        std::vector<std::string> present;
+        for (const auto& item : line.items()) {
+            present.push_back(item.key());
+        }
+        EXPECT_EQ(present, keys);  // in the documented order
+    }
+    EXPECT_EQ(lines[1]["key"], "+");
+    EXPECT_EQ(lines[1]["sign"], "＋");
+    EXPECT_EQ(lines[1]["accumulator"], "5");
+    EXPECT_EQ(lines[2]["entry_active"], true);
+    EXPECT_EQ(lines[3]["display"], "8");
+    EXPECT_EQ(lines[3]["gt"], "8");
+    EXPECT_EQ(lines[3]["sign"], "");
+    EXPECT_EQ(lines[3]["pending_op"], "＋");
+    EXPECT_EQ(lines[3]["last_operand"], "3");
+    EXPECT_EQ(lines[3]["result_shown"], true);
+    EXPECT_EQ(lines[3]["clips"], nlohmann::ordered_json::array());
+    EXPECT_TRUE(lines[3]["clipboard"].is_null());
+    EXPECT_EQ(lines[3]["egg"], false);
+}
+
+TEST(KeysCommand, TraceRecordsClipsClipboardEggAndCapture) {
+    const auto voice = trace({"voice", "5", "+", "3", "*"});
+    ASSERT_EQ(voice.size(), 5U);
+    EXPECT_EQ(voice[0]["clips"], nlohmann::ordered_json::array({"wav_yuyin"}));
+    EXPECT_EQ(voice[4]["clips"], nlohmann::ordered_json::array({"wav_dengyu", "wav_chen"}));
+
+    const auto copy = trace({"autocopy=on", "2", "+", "3", "="});
+    ASSERT_EQ(copy.size(), 5U);
+    EXPECT_TRUE(copy[3]["clipboard"].is_null());
+    EXPECT_EQ(copy[4]["clipboard"], "5");
+
+    const auto egg = trace({"1", "9", "9", "7", "0", "3", "1", "4"});
+    ASSERT_EQ(egg.size(), 8U);
+    EXPECT_EQ(egg[6]["egg"], false);
+    EXPECT_EQ(egg[7]["egg"], true);
+
+    const auto capture = trace({"autoload=on", "tick:12", "+"});
+    ASSERT_EQ(capture.size(), 3U);
+    EXPECT_EQ(capture[0]["autoload"], true);
+    EXPECT_EQ(capture[1]["display"], "12");
+    EXPECT_EQ(capture[2]["autoload"], false);
+
+    const auto root = trace({"2", "sqrt"});
+    ASSERT_EQ(root.size(), 2U);
+    EXPECT_EQ(root[1]["accumulator"], "1.4142135623731");
+}
+
+}  // namespace
