@@ -1,0 +1,330 @@
+#include "ui/main/tallybox.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include "ui/common/clipboard_service.h"
+#include "ui/common/fonts.h"
+#include "ui/common/twips.h"
+#include "ui/egg/color_egg.h"
+#include "ui/main/click_label.h"
+#include "ui/main/display_font.h"
+#include "ui/main/main_texts.h"
+#include "ui/main/main_window_presets.h"
+
+#ifdef ORVANE_HAVE_VOICE
+#include "voice/voice_player.h"
+#endif
+
+#ifdef ORVANE_HAVE_IMAGES
+// Resources compiled into a static library register only when asked to.
+static void register_images() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(images);
+        return true;
+    }();
+    (void)registered;
+}
+#else
+static void register_images() {}
+#endif
+
+namespace orvane {
+
+struct Tallybox::Voice {
+#ifdef ORVANE_HAVE_VOICE
+    VoicePlayer player;
+#endif
+};
+
+namespace {
+
+QString text_of(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QIcon program_icon() {
+    QIcon icon;
+    for (const char* path : {":/images/icon16.png", ":/images/icon32.png"}) {
+        const QPixmap image(QString::fromLatin1(path));
+        if (!image.isNull()) {
+            icon.addPixmap(image);
+        }
+    }
+    if (icon.isNull()) {
+        // Without the image resources the tray still needs something to show.
+        QPixmap plain(16, 16);
+        plain.fill(QColor(128, 128, 255));
+        icon.addPixmap(plain);
+    }
+    return icon;
+}
+
+Tallybox::ClipPlayer& default_clip_player() {
+    static Tallybox::ClipPlayer player;
+    return player;
+}
+
+void select_text(QComboBox* list, std::string_view text) {
+    list->setCurrentIndex(list->findText(text_of(text)));
+}
+
+}  // namespace
+
+Tallybox::Tallybox(engine::Registers& registers, const StartupValues& startup, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      calculator_(registers, *this),
+      clip_player_(default_clip_player()) {
+    register_images();
+    setObjectName(QStringLiteral("Tallybox"));
+    setFont(ui_font(Face::Default, 9));
+    setFocusPolicy(Qt::ClickFocus);
+    setMouseTracking(true);
+    setWindowIcon(program_icon());
+    build_controls();
+    connect_controls();
+    load(startup);
+}
+
+Tallybox::~Tallybox() = default;
+
+void Tallybox::set_inform_box(InformBox box) {
+    inform_box_ = std::move(box);
+}
+void Tallybox::set_question_box(QuestionBox box) {
+    question_box_ = std::move(box);
+}
+void Tallybox::set_clip_player(ClipPlayer player) {
+    clip_player_ = std::move(player);
+}
+void Tallybox::set_default_clip_player(ClipPlayer player) {
+    default_clip_player() = std::move(player);
+}
+
+void Tallybox::connect_controls() {
+    connect(combo_cut_, &QComboBox::activated, this, [this](int index) {
+        calculator_.set_rounding(combo_cut_->itemText(index).toUtf8().toStdString());
+        refresh();
+    });
+    connect(combo_dot_, &QComboBox::activated, this, [this](int index) {
+        calculator_.set_decimals(combo_dot_->itemText(index).toUtf8().toStdString());
+        refresh();
+    });
+    connect(c_autocopy_, &QCheckBox::clicked, this, [this](bool ticked) {
+        calculator_.set_autocopy(ticked);
+        refresh();
+    });
+    connect(c_autoload_, &QCheckBox::clicked, this, [this](bool ticked) {
+        calculator_.set_autoload(ticked);
+        refresh();
+    });
+    connect(l_help_, &ClickLabel::clicked, this, [this] { emit helpToggleRequested(); });
+    connect(l_exit_, &ClickLabel::clicked, this, [this] { request_exit(); });
+    connect(timer1_, &QTimer::timeout, this, [this] { capture_tick(); });
+}
+
+// The load step: topmost (a window flag), tray icon, calculator width, the engine's reset
+// with the start-up presets, then centred on the screen.
+void Tallybox::load(const StartupValues& startup) {
+    add_tray_icon();
+    resize(twips(6635), twips(6495));
+    calculator_.load(engine::main_window_presets(startup));
+    refresh();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect area = rect();
+        area.moveCenter(screen->geometry().center());
+        move(area.topLeft());
+    }
+}
+
+void Tallybox::add_tray_icon() {
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        return;
+    }
+    tray_icon_ = new QSystemTrayIcon(windowIcon(), this);
+    tray_icon_->setToolTip(tray_tooltip(ORVANE_VERSION_MAJOR, ORVANE_VERSION_MINOR));
+    tray_icon_->show();
+}
+
+void Tallybox::press(engine::Key key) {
+    calculator_.press(key);
+    refresh();
+}
+
+void Tallybox::run_command(const engine::Command& command) {
+    if (const auto* key = std::get_if<engine::Key>(&command)) {
+        press(*key);
+        return;
+    }
+    switch (std::get<engine::WindowCommand>(command)) {
+        case engine::WindowCommand::Help:
+            emit helpToggleRequested();
+            break;
+        case engine::WindowCommand::Exit:
+            request_exit();
+            break;
+        case engine::WindowCommand::SwitchExpression:
+            request_switch(CalculatorKind::Expression);
+            break;
+        case engine::WindowCommand::SwitchMortgage:
+            request_switch(CalculatorKind::Mortgage);
+            break;
+    }
+}
+
+// Shows the engine's control state on the widgets; the check boxes are set without running
+// their click operations again.
+void Tallybox::refresh() {
+    const engine::Controls& controls = calculator_.controls();
+    t_show_->setText(text_of(controls.display));
+    fit_display_font();
+    t_sign_->setText(text_of(controls.sign));
+    t_sign_->setVisible(controls.sign_visible);
+    t_memory_->setText(text_of(controls.memory));
+    t_sound_sign_->setVisible(controls.voice_indicator);
+    select_text(combo_cut_, controls.rounding);
+    select_text(combo_dot_, controls.decimals);
+    combo_dot_->setEnabled(controls.decimals_enabled);
+    {
+        const QSignalBlocker block_copy(c_autocopy_);
+        const QSignalBlocker block_load(c_autoload_);
+        c_autocopy_->setChecked(controls.autocopy);
+        c_autoload_->setChecked(controls.autoload);
+    }
+    if (controls.autoload != timer1_->isActive()) {
+        autoload_changed(controls.autoload);
+    }
+}
+
+int Tallybox::display_room() const {
+    QStyleOptionFrame option;
+    option.initFrom(t_show_);
+    option.rect = t_show_->rect();
+    option.lineWidth = t_show_->hasFrame() ? t_show_->style()->pixelMetric(
+                                                 QStyle::PM_DefaultFrameWidth, &option, t_show_)
+                                           : 0;
+    const QRect contents =
+        t_show_->style()->subElementRect(QStyle::SE_LineEditContents, &option, t_show_);
+    const QMargins margins = t_show_->textMargins();
+    // The line edit keeps two pixels of its own on either side of the text.
+    constexpr int kInnerMargin = 2;
+    return contents.width() - margins.left() - margins.right() - 2 * kInnerMargin - 1;
+}
+
+void Tallybox::fit_display_font() {
+    const QString text = t_show_->text();
+    QFont font = ui_font(Face::ArialNarrow, kDisplayPoints, true);
+    const double points =
+        fitting_point_size(kDisplayPoints, kDisplayMinimumPoints, display_room(), [&](double size) {
+            QFont trial = font;
+            trial.setPointSizeF(size);
+            return QFontMetrics(trial).horizontalAdvance(text);
+        });
+    if (t_show_->font().pointSizeF() != points) {
+        font.setPointSizeF(points);
+        t_show_->setFont(font);
+    }
+}
+
+void Tallybox::capture_tick() {
+    const std::optional<QString> text = clipboard_text();
+    if (text) {
+        const QByteArray utf8 = text->toUtf8();
+        calculator_.capture_tick(
+            std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    } else {
+        calculator_.capture_tick(std::nullopt);
+    }
+    refresh();
+}
+
+void Tallybox::take_keyboard_focus() {
+    if (!isActiveWindow()) {
+        activateWindow();
+    }
+    setFocus(Qt::OtherFocusReason);
+}
+
+void Tallybox::request_switch(CalculatorKind target) {
+    QTimer::singleShot(0, this, [this, target] { emit switchRequested(target); });
+}
+
+void Tallybox::request_exit() {
+    QTimer::singleShot(0, this, [this] { emit exitRequested(); });
+}
+
+// engine::Effects
+
+void Tallybox::play_clip(std::string_view name) {
+    if (clip_player_) {
+        clip_player_(name);
+        return;
+    }
+#ifdef ORVANE_HAVE_VOICE
+    if (!voice_) {
+        voice_ = std::make_unique<Voice>();
+    }
+    voice_->player.play(name);
+#else
+    // TODO(voice): silent until the voice player library is linked.
+    (void)name;
+#endif
+}
+
+void Tallybox::copy_to_clipboard(std::string_view text) {
+    orvane::copy_to_clipboard(text_of(text));
+}
+
+void Tallybox::autoload_changed(bool ticked) {
+    if (ticked) {
+        timer1_->start();
+    } else {
+        timer1_->stop();
+    }
+}
+
+void Tallybox::focus_window() {
+    take_keyboard_focus();
+}
+
+// Drawn frames: the calculator's outline, the help panel's white ground and outline, and the
+// two separators of the title buttons.
+void Tallybox::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QColor border(128, 128, 255);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(border);
+    painter.drawRect(twips_rect(0, 0, 6630, 6495).adjusted(0, 0, -1, -1));
+    const QRect panel = twips_rect(6720, 0, 3735, 6495);
+    painter.fillRect(panel, Qt::white);
+    painter.drawRect(panel.adjusted(0, 0, -1, -1));
+    painter.setPen(QColor(128, 128, 128));
+    for (const int x : {5520, 6000}) {
+        painter.drawLine(twips(x), 0, twips(x), twips(240) - 1);
+    }
+}
+
+void Tallybox::closeEvent(QCloseEvent* event) {
+    // The close step: the tray icon goes with the window.
+    if (tray_icon_ != nullptr) {
+        tray_icon_->hide();
+    }
+    event->accept();
+    if (event->spontaneous()) {
+        // Closed by the desktop (Alt+F4 through the window manager): as L_Exit.
+        request_exit();
+    }
+}
+
+}  // namespace orvane

@@ -1,0 +1,712 @@
+// The main window on the offscreen platform: its controls drive the engine exactly as the
+// engine's own keys do, the keyboard reaches the same operations, and the window's flows
+// (load presets, reload, feedback box, easter egg, display font) behave.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QWindow>
+#include <QtTest>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/calculator.h"
+#include "ui/common/calculator_kind.h"
+#include "ui/common/twips.h"
+#include "ui/egg/color_egg.h"
+#include "ui/main/click_label.h"
+#include "ui/main/main_window_presets.h"
+#include "ui/main/tallybox.h"
+
+using orvane::CalculatorKind;
+using orvane::StartupValues;
+using orvane::Tallybox;
+using orvane::engine::Calculator;
+using orvane::engine::Controls;
+using orvane::engine::Key;
+using orvane::engine::Registers;
+
+Q_DECLARE_METATYPE(Key)
+Q_DECLARE_METATYPE(CalculatorKind)
+
+namespace {
+
+// The engine driven directly, as the reference for what a control must do.
+struct Recorder : orvane::engine::Effects {
+    std::vector<std::string> clips;
+    std::vector<std::string> copies;
+    void play_clip(std::string_view name) override { clips.emplace_back(name); }
+    void copy_to_clipboard(std::string_view text) override { copies.emplace_back(text); }
+};
+
+struct Reference {
+    Registers registers;
+    Recorder effects;
+    Calculator calculator{registers, effects};
+    explicit Reference(const StartupValues& startup = {}) {
+        calculator.load(orvane::engine::main_window_presets(startup));
+    }
+};
+
+const std::map<QString, Key>& button_keys() {
+    static const std::map<QString, Key> keys{
+        {"Cmd_0", Key::Digit0},
+        {"Cmd_1", Key::Digit1},
+        {"Cmd_2", Key::Digit2},
+        {"Cmd_3", Key::Digit3},
+        {"Cmd_4", Key::Digit4},
+        {"Cmd_5", Key::Digit5},
+        {"Cmd_6", Key::Digit6},
+        {"Cmd_7", Key::Digit7},
+        {"Cmd_8", Key::Digit8},
+        {"Cmd_9", Key::Digit9},
+        {"Cmd_00", Key::DoubleZero},
+        {"Cmd_Dot", Key::Point},
+        {"Cmd_Sign", Key::Sign},
+        {"Cmd_Back", Key::Backspace},
+        {"Cmd_Clean", Key::Clear},
+        {"Cmd_CleanAll", Key::ClearAll},
+        {"Cmd_Addition", Key::Add},
+        {"Cmd_Subtration", Key::Subtract},
+        {"Cmd_Multiplication", Key::Multiply},
+        {"Cmd_Division", Key::Divide},
+        {"Cmd_Amount", Key::Equals},
+        {"Cmd_Percent", Key::Percent},
+        {"Cmd_Evolution", Key::SquareRoot},
+        {"Cmd_Save", Key::MemoryStore},
+        {"Cmd_Add", Key::MemoryAdd},
+        {"Cmd_Read", Key::MemoryRead},
+        {"Cmd_CM", Key::MemoryClear},
+        {"Cmd_GT", Key::GrandTotal},
+        {"Cmd_Sound", Key::VoiceSwitch},
+    };
+    return keys;
+}
+
+QString text_of(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+}  // namespace
+
+class TallyboxTest : public QObject {
+    Q_OBJECT
+
+  private:
+    Registers registers_;
+    std::unique_ptr<Tallybox> box_;
+    std::vector<std::string> clips_;
+    std::vector<QString> questions_;
+    bool visible_during_box_ = true;
+    bool answer_ = false;
+
+    Tallybox& open(const StartupValues& startup = {}) {
+        box_ = std::make_unique<Tallybox>(registers_, startup);
+        box_->set_question_box([this](const QString& title, const QString& text) {
+            questions_.push_back(title + QLatin1Char('|') + text);
+            visible_during_box_ = box_->isVisible();
+            return answer_;
+        });
+        box_->set_inform_box([this](const QString& title, const QString& text) {
+            questions_.push_back(title + QLatin1Char('|') + text);
+            visible_during_box_ = box_->isVisible();
+        });
+        box_->show();
+        if (!QTest::qWaitForWindowExposed(box_.get())) {
+            qWarning("window not exposed");
+        }
+        return *box_;
+    }
+
+    template <typename T>
+    T* child(const char* name) const {
+        T* widget = box_->findChild<T*>(QString::fromLatin1(name));
+        if (widget == nullptr) {
+            qFatal("no control %s", name);
+        }
+        return widget;
+    }
+
+    void click(const QString& name) {
+        auto* button = box_->findChild<QPushButton*>(name);
+        QVERIFY2(button != nullptr, qPrintable(name));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    void click_all(const QStringList& names) {
+        for (const QString& name : names) {
+            click(name);
+        }
+    }
+
+    void type(const QString& text) {
+        for (const QChar c : text) {
+            QTest::keyClick(box_->windowHandle(), c.toLatin1());
+        }
+    }
+
+    // What the window shows against what the reference engine holds.
+    void expect_shows(const Controls& expected) {
+        QCOMPARE(box_->t_show()->text(), text_of(expected.display));
+        QCOMPARE(child<QLabel>("T_Sign")->text(), text_of(expected.sign));
+        QCOMPARE(child<QLabel>("T_Sign")->isVisibleTo(box_.get()), expected.sign_visible);
+        QCOMPARE(box_->t_memory()->text(), text_of(expected.memory));
+        QCOMPARE(child<QLabel>("T_SoundSign")->isVisibleTo(box_.get()), expected.voice_indicator);
+        QCOMPARE(child<QComboBox>("Combo_Cut")->currentText(), text_of(expected.rounding));
+        QCOMPARE(child<QComboBox>("Combo_Dot")->currentText(), text_of(expected.decimals));
+        QCOMPARE(child<QComboBox>("Combo_Dot")->isEnabled(), expected.decimals_enabled);
+        QCOMPARE(child<QCheckBox>("C_AutoCopy")->isChecked(), expected.autocopy);
+        QCOMPARE(child<QCheckBox>("C_AutoLoad")->isChecked(), expected.autoload);
+        QCOMPARE(child<QTimer>("Timer1")->isActive(), expected.autoload);
+    }
+
+  private slots:
+    void initTestCase() {
+        Tallybox::set_default_clip_player(
+            [this](std::string_view clip) { clips_.emplace_back(clip); });
+    }
+
+    void init() {
+        registers_ = Registers{};
+        clips_.clear();
+        questions_.clear();
+        answer_ = false;
+        visible_during_box_ = true;
+        QGuiApplication::clipboard()->clear();
+    }
+
+    void cleanup() { box_.reset(); }
+
+    void loads_with_every_control_at_rest() {
+        Tallybox& box = open();
+        QCOMPARE(box.width(), 442);
+        QCOMPARE(box.height(), 433);
+        QVERIFY(box.windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(box.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        // The help panel lies beyond the calculator's width.
+        QVERIFY(box.help_area()->geometry().left() >= box.width());
+        QVERIFY(box.t_show()->text().isEmpty());
+        QVERIFY(box.t_memory()->text().isEmpty());
+        QVERIFY(child<QLabel>("T_Sign")->isHidden());
+        QVERIFY(child<QLabel>("T_SoundSign")->isHidden());
+        QCOMPARE(child<QComboBox>("Combo_Cut")->count(), 3);
+        QCOMPARE(child<QComboBox>("Combo_Dot")->count(), 5);
+        QCOMPARE(child<QComboBox>("Combo_Cut")->currentText(), QStringLiteral("不作处理"));
+        QCOMPARE(child<QComboBox>("Combo_Dot")->currentText(), QStringLiteral("0"));
+        QVERIFY(!child<QCheckBox>("C_AutoCopy")->isChecked());
+        QVERIFY(!child<QCheckBox>("C_AutoLoad")->isChecked());
+        QVERIFY(!child<QTimer>("Timer1")->isActive());
+        QCOMPARE(child<QTimer>("Timer1")->interval(), 1000);
+        QCOMPARE(box.image_logo()->toolTip(), QStringLiteral("Orvane 团队制作"));
+        QVERIFY(clips_.empty());
+        expect_shows(Reference().calculator.controls());
+    }
+
+    void every_control_lies_inside_the_calculator() {
+        Tallybox& box = open();
+        const QRect calculator = box.rect();
+        for (const auto& [name, key] : button_keys()) {
+            auto* button = box.findChild<QPushButton*>(name);
+            QVERIFY2(button != nullptr, qPrintable(name));
+            QVERIFY2(calculator.contains(button->geometry()), qPrintable(name));
+            QVERIFY2(button->focusPolicy() == Qt::NoFocus, qPrintable(name));
+        }
+        // The indicators are drawn over the display's left end.
+        const QWidget* show = box.t_show();
+        for (const char* name : {"T_SoundSign", "T_Sign"}) {
+            QWidget* indicator = child<QWidget>(name);
+            QVERIFY(show->geometry().contains(indicator->geometry()));
+            const QWidgetList siblings =
+                box.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+            QVERIFY(siblings.indexOf(indicator) > siblings.indexOf(const_cast<QWidget*>(show)));
+        }
+    }
+
+    void each_key_runs_its_engine_operation_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("before");
+        const QStringList chain{"Cmd_1", "Cmd_2", "Cmd_Addition", "Cmd_3"};
+        const QStringList result{"Cmd_9", "Cmd_Multiplication", "Cmd_4", "Cmd_Amount"};
+        for (const auto& [name, key] : button_keys()) {
+            QTest::newRow(qPrintable(name + "/fresh")) << name << QStringList{};
+            QTest::newRow(qPrintable(name + "/entry")) << name << chain;
+            QTest::newRow(qPrintable(name + "/result")) << name << result;
+        }
+    }
+
+    void each_key_runs_its_engine_operation() {
+        QFETCH(QString, button);
+        QFETCH(QStringList, before);
+        open();
+        Reference reference;
+        for (const QString& name : before + QStringList{button}) {
+            click(name);
+            reference.calculator.press(button_keys().at(name));
+            expect_shows(reference.calculator.controls());
+        }
+        QCOMPARE(registers_.pending_op, reference.registers.pending_op);
+        QCOMPARE(registers_.operand, reference.registers.operand);
+        QCOMPARE(registers_.voice_on, reference.registers.voice_on);
+        QCOMPARE(box_->calculator().accumulator_text(), reference.calculator.accumulator_text());
+        QCOMPARE(clips_, reference.effects.clips);
+    }
+
+    void clicks_compute_left_to_right_data() {
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QString>("memory");
+        QTest::newRow("digits") << QStringList{"Cmd_7", "Cmd_0", "Cmd_00"} << "7000"
+                                << "";
+        QTest::newRow("sum") << QStringList{"Cmd_1", "Cmd_Addition", "Cmd_2", "Cmd_Amount"} << "3"
+                             << "";
+        QTest::newRow("chain") << QStringList{"Cmd_6", "Cmd_Subtration",
+                                              "Cmd_2", "Cmd_Multiplication",
+                                              "Cmd_5", "Cmd_Amount"}
+                               << "20"
+                               << "";
+        QTest::newRow("typing does not store") << QStringList{"Cmd_8", "Cmd_Save"} << "8"
+                                               << "";
+        QTest::newRow("stored") << QStringList{"Cmd_8", "Cmd_Amount", "Cmd_Save", "Cmd_CleanAll"}
+                                << ""
+                                << "8";
+        QTest::newRow("recalled") << QStringList{"Cmd_8", "Cmd_Amount", "Cmd_Save", "Cmd_CleanAll",
+                                                 "Cmd_Read"}
+                                  << "8"
+                                  << "8";
+        QTest::newRow("root") << QStringList{"Cmd_9", "Cmd_Evolution"} << "3"
+                              << "";
+        QTest::newRow("point") << QStringList{"Cmd_Dot", "Cmd_5"} << "0.5"
+                               << "";
+    }
+
+    void clicks_compute_left_to_right() {
+        QFETCH(QStringList, buttons);
+        QFETCH(QString, display);
+        QFETCH(QString, memory);
+        open();
+        click_all(buttons);
+        QCOMPARE(box_->t_show()->text(), display);
+        QCOMPARE(box_->t_memory()->text(), memory);
+    }
+
+    void typed_characters_run_their_keys_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<int>>("keys");
+        auto keys = [](std::initializer_list<Key> list) {
+            QList<int> out;
+            for (Key key : list) {
+                out << static_cast<int>(key);
+            }
+            return out;
+        };
+        QTest::newRow("digits") << "1234567890"
+                                << keys({Key::Digit1, Key::Digit2, Key::Digit3, Key::Digit4,
+                                         Key::Digit5, Key::Digit6, Key::Digit7, Key::Digit8,
+                                         Key::Digit9, Key::Digit0});
+        QTest::newRow("embedded keypad")
+            << "jklmuio"
+            << keys({Key::Digit1, Key::Digit2, Key::Digit3, Key::Digit0, Key::Digit4, Key::Digit5,
+                     Key::Digit6});
+        QTest::newRow("upper case") << "JKLMUIO"
+                                    << keys({Key::Digit1, Key::Digit2, Key::Digit3, Key::Digit0,
+                                             Key::Digit4, Key::Digit5, Key::Digit6});
+        QTest::newRow("operators")
+            << "8*3=-4+1/2="
+            << keys({Key::Digit8, Key::Multiply, Key::Digit3, Key::Equals, Key::Subtract,
+                     Key::Digit4, Key::Add, Key::Digit1, Key::Divide, Key::Digit2, Key::Equals});
+        QTest::newRow("point") << "1.5" << keys({Key::Digit1, Key::Point, Key::Digit5});
+        // Letters of the release table: b percent, f root, g grand total, on release only.
+        QTest::newRow("percent") << "50+10b"
+                                 << keys({Key::Digit5, Key::Digit0, Key::Add, Key::Digit1,
+                                          Key::Digit0, Key::Percent});
+        QTest::newRow("root") << "81f" << keys({Key::Digit8, Key::Digit1, Key::SquareRoot});
+        QTest::newRow("grand total")
+            << "2+2=g" << keys({Key::Digit2, Key::Add, Key::Digit2, Key::Equals, Key::GrandTotal});
+        // Neither table names these.
+        QTest::newRow("ignored") << "7 csar,x" << keys({Key::Digit7});
+    }
+
+    void typed_characters_run_their_keys() {
+        QFETCH(QString, typed);
+        QFETCH(QList<int>, keys);
+        open();
+        Reference reference;
+        type(typed);
+        for (int key : keys) {
+            reference.calculator.press(static_cast<Key>(key));
+        }
+        expect_shows(reference.calculator.controls());
+        QCOMPARE(box_->calculator().accumulator_text(), reference.calculator.accumulator_text());
+    }
+
+    void named_keys_run_their_keys_data() {
+        QTest::addColumn<int>("qt_key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("expected");  // a Key, or -1 for none
+        const int none = -1;
+        QTest::newRow("backspace") << int(Qt::Key_Backspace) << 0 << int(Key::Backspace);
+        QTest::newRow("return") << int(Qt::Key_Return) << 0 << int(Key::Equals);
+        QTest::newRow("keypad enter")
+            << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << int(Key::Equals);
+        QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << int(Key::ClearAll);
+        QTest::newRow("delete") << int(Qt::Key_Delete) << 0 << int(Key::Clear);
+        QTest::newRow("ctrl+s") << int(Qt::Key_S) << int(Qt::ControlModifier)
+                                << int(Key::MemoryStore);
+        QTest::newRow("ctrl+a") << int(Qt::Key_A) << int(Qt::ControlModifier)
+                                << int(Key::MemoryAdd);
+        QTest::newRow("ctrl+r") << int(Qt::Key_R) << int(Qt::ControlModifier)
+                                << int(Key::MemoryRead);
+        QTest::newRow("ctrl+c") << int(Qt::Key_C) << int(Qt::ControlModifier)
+                                << int(Key::MemoryClear);
+        QTest::newRow("ctrl+shift+a")
+            << int(Qt::Key_A) << int(Qt::ControlModifier | Qt::ShiftModifier) << none;
+        QTest::newRow("shift+b") << int(Qt::Key_B) << int(Qt::ShiftModifier) << int(Key::Percent);
+        QTest::newRow("ctrl+b") << int(Qt::Key_B) << int(Qt::ControlModifier) << int(Key::Percent);
+        QTest::newRow("f3") << int(Qt::Key_F3) << 0 << int(Key::VoiceSwitch);
+        QTest::newRow("f4") << int(Qt::Key_F4) << 0 << none;
+        QTest::newRow("space") << int(Qt::Key_Space) << 0 << none;
+    }
+
+    // Each row runs after 2 ＋ 5 MS 3 (a pending sum, memory 5, an entry of 3).
+    void named_keys_run_their_keys() {
+        QFETCH(int, qt_key);
+        QFETCH(int, modifiers);
+        QFETCH(int, expected);
+        open();
+        Reference reference;
+        const QStringList setup{"Cmd_2", "Cmd_Addition", "Cmd_5", "Cmd_Save", "Cmd_3"};
+        click_all(setup);
+        for (const QString& name : setup) {
+            reference.calculator.press(button_keys().at(name));
+        }
+        QTest::keyClick(box_->windowHandle(), static_cast<Qt::Key>(qt_key),
+                        Qt::KeyboardModifiers(modifiers));
+        if (expected >= 0) {
+            reference.calculator.press(static_cast<Key>(expected));
+        }
+        expect_shows(reference.calculator.controls());
+        QCOMPARE(clips_, reference.effects.clips);
+    }
+
+    void held_keys_data() {
+        QTest::addColumn<int>("qt_key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::newRow("a held digit repeats")
+            << int(Qt::Key_5) << "5"
+            << QList<int>{int(Key::Digit5), int(Key::Digit5), int(Key::Digit5), int(Key::Digit5)};
+        QTest::newRow("a held B acts once, on release")
+            << int(Qt::Key_B) << "b" << QList<int>{int(Key::Percent)};
+    }
+
+    // After 50 + 10: four presses of which three repeat (each with its repeat release),
+    // then the real release.
+    void held_keys() {
+        QFETCH(int, qt_key);
+        QFETCH(QString, text);
+        QFETCH(QList<int>, keys);
+        open();
+        Reference reference;
+        const QStringList setup{"Cmd_5", "Cmd_0", "Cmd_Addition", "Cmd_1", "Cmd_0"};
+        click_all(setup);
+        for (const QString& name : setup) {
+            reference.calculator.press(button_keys().at(name));
+        }
+        QWindow* window = box_->windowHandle();
+        for (int i = 0; i < 4; ++i) {
+            QKeyEvent press(QEvent::KeyPress, qt_key, Qt::NoModifier, text, i > 0);
+            QCoreApplication::sendEvent(window, &press);
+            if (i < 3) {
+                QKeyEvent repeat_release(QEvent::KeyRelease, qt_key, Qt::NoModifier, text, true);
+                QCoreApplication::sendEvent(window, &repeat_release);
+            }
+        }
+        QKeyEvent release(QEvent::KeyRelease, qt_key, Qt::NoModifier, text, false);
+        QCoreApplication::sendEvent(window, &release);
+        for (int key : keys) {
+            reference.calculator.press(static_cast<Key>(key));
+        }
+        expect_shows(reference.calculator.controls());
+    }
+
+    void window_requests_data() {
+        QTest::addColumn<QString>("control");  // a button or label to click, or empty
+        QTest::addColumn<int>("qt_key");       // else a key to type
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("signal");
+        QTest::addColumn<int>("target");
+        QTest::newRow("Cmd_Expression")
+            << "Cmd_Expression" << 0 << 0 << "switch" << int(CalculatorKind::Expression);
+        QTest::newRow("Cmd_House")
+            << "Cmd_House" << 0 << 0 << "switch" << int(CalculatorKind::Mortgage);
+        QTest::newRow("F2") << "" << int(Qt::Key_F2) << 0 << "switch"
+                            << int(CalculatorKind::Expression);
+        QTest::newRow("F7") << "" << int(Qt::Key_F7) << 0 << "switch"
+                            << int(CalculatorKind::Mortgage);
+        QTest::newRow("L_Exit") << "L_Exit" << 0 << 0 << "exit" << 0;
+        QTest::newRow("Alt+F4") << "" << int(Qt::Key_F4) << int(Qt::AltModifier) << "exit" << 0;
+        QTest::newRow("L_Help") << "L_Help" << 0 << 0 << "help" << 0;
+        QTest::newRow("F1") << "" << int(Qt::Key_F1) << 0 << "help" << 0;
+    }
+
+    void window_requests() {
+        QFETCH(QString, control);
+        QFETCH(int, qt_key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, signal);
+        QFETCH(int, target);
+        Tallybox& box = open();
+        QSignalSpy switches(&box, &Tallybox::switchRequested);
+        QSignalSpy exits(&box, &Tallybox::exitRequested);
+        QSignalSpy helps(&box, &Tallybox::helpToggleRequested);
+        if (control.isEmpty()) {
+            QTest::keyClick(box.windowHandle(), static_cast<Qt::Key>(qt_key),
+                            Qt::KeyboardModifiers(modifiers));
+        } else {
+            QWidget* widget = box.findChild<QWidget*>(control);
+            QVERIFY(widget != nullptr);
+            QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+        }
+        QSignalSpy& expected = signal == "switch" ? switches : signal == "exit" ? exits : helps;
+        QTRY_COMPARE(expected.count(), 1);
+        QCOMPARE(switches.count() + exits.count() + helps.count(), 1);
+        if (signal == "switch") {
+            QCOMPARE(switches.at(0).at(0).value<CalculatorKind>(),
+                     static_cast<CalculatorKind>(target));
+        }
+    }
+
+    void l_mini_does_nothing_here() {
+        Tallybox& box = open();
+        QSignalSpy switches(&box, &Tallybox::switchRequested);
+        QSignalSpy exits(&box, &Tallybox::exitRequested);
+        QTest::mouseClick(box.l_mini(), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QVERIFY(box.isVisible());
+        QCOMPARE(switches.count() + exits.count(), 0);
+    }
+
+    void load_applies_start_up_options_data() {
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<int>("decimals");
+        QTest::newRow("none") << "" << 0;
+        QTest::newRow("/ac") << "/ac" << 0;
+        QTest::newRow("/u3") << "/u3" << 3;
+        QTest::newRow("/c0") << "/c0" << 0;
+        QTest::newRow("/f3") << "/f3" << 0;
+        QTest::newRow("/ag") << "/ag" << 0;
+        QTest::newRow("/ac/c2") << "/ac/c2" << 2;
+        QTest::newRow("/f3/ag/u4") << "/f3/ag/u4" << 4;
+    }
+
+    void load_applies_start_up_options() {
+        QFETCH(QString, options);
+        QFETCH(int, decimals);
+        StartupValues startup;
+        startup.command_options = options.toStdString();
+        startup.option_decimals = decimals;
+        open(startup);
+        Reference reference(startup);
+        expect_shows(reference.calculator.controls());
+        QCOMPARE(clips_, reference.effects.clips);
+        QCOMPARE(registers_.voice_on, startup.has("/f3"));
+    }
+
+    void captures_the_clipboard_once_a_second() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("42"));
+        StartupValues startup;
+        startup.command_options = "/ag";
+        open(startup);
+        QVERIFY(box_->t_show()->text().isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(box_->t_show()->text(), QStringLiteral("42"), 3000);
+        // Carrying on with the number unticks the capture and stops the timer.
+        click("Cmd_Addition");
+        QVERIFY(!child<QCheckBox>("C_AutoLoad")->isChecked());
+        QVERIFY(!child<QTimer>("Timer1")->isActive());
+    }
+
+    void check_boxes_switch_copy_and_capture() {
+        open();
+        QTest::mouseClick(child<QCheckBox>("C_AutoLoad"), Qt::LeftButton);
+        QVERIFY(child<QTimer>("Timer1")->isActive());
+        QTest::mouseClick(child<QCheckBox>("C_AutoLoad"), Qt::LeftButton);
+        QVERIFY(!child<QTimer>("Timer1")->isActive());
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+        click_all({"Cmd_2", "Cmd_Addition", "Cmd_3", "Cmd_Amount"});
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("untouched"));
+        QTest::mouseClick(child<QCheckBox>("C_AutoCopy"), Qt::LeftButton);
+        QVERIFY(box_->calculator().controls().autocopy);
+        click_all({"Cmd_2", "Cmd_Addition", "Cmd_3", "Cmd_Amount"});
+        QCOMPARE(QGuiApplication::clipboard()->text(), box_->t_show()->text());
+        QCOMPARE(box_->t_show()->text(), QStringLiteral("5"));
+    }
+
+    void rounding_lists_reach_the_engine_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("decimals");
+        for (int mode = 0; mode < 3; ++mode) {
+            for (int decimals : {0, 2, 4}) {
+                QTest::newRow(
+                    qPrintable(QStringLiteral("mode %1, %2 decimals").arg(mode).arg(decimals)))
+                    << mode << decimals;
+            }
+        }
+    }
+
+    void rounding_lists_reach_the_engine() {
+        QFETCH(int, mode);
+        QFETCH(int, decimals);
+        open();
+        Reference reference;
+        auto* cut = child<QComboBox>("Combo_Cut");
+        auto* dot = child<QComboBox>("Combo_Dot");
+        cut->setCurrentIndex(mode);
+        emit cut->activated(mode);
+        reference.calculator.set_rounding(cut->itemText(mode).toStdString());
+        dot->setCurrentIndex(decimals);
+        emit dot->activated(decimals);
+        reference.calculator.set_decimals(dot->itemText(decimals).toStdString());
+        const QStringList keys{"Cmd_2", "Cmd_Division", "Cmd_3", "Cmd_Amount"};
+        click_all(keys);
+        for (const QString& name : keys) {
+            reference.calculator.press(button_keys().at(name));
+        }
+        expect_shows(reference.calculator.controls());
+    }
+
+    // Switching away and back: the window's controls start afresh, the registers stay.
+    void reload_keeps_registers_and_resets_controls() {
+        open();
+        click_all({"Cmd_Sound", "Cmd_5", "Cmd_Save", "Cmd_Addition", "Cmd_3"});
+        QVERIFY(registers_.voice_on);
+        const std::string accumulator = box_->calculator().accumulator_text();
+        const Registers before = registers_;
+        box_.reset();
+
+        open();
+        QVERIFY(box_->t_show()->text().isEmpty());
+        QVERIFY(box_->t_memory()->text().isEmpty());
+        QVERIFY(child<QLabel>("T_Sign")->isHidden());
+        QVERIFY(child<QLabel>("T_SoundSign")->isHidden());
+        QCOMPARE(box_->calculator().accumulator_text(), accumulator);
+        QCOMPARE(registers_.pending_op, before.pending_op);
+        QCOMPARE(registers_.operand, before.operand);
+        QCOMPARE(registers_.last_operand, before.last_operand);
+        QCOMPARE(registers_.result_shown, before.result_shown);
+        QCOMPARE(registers_.voice_on, true);
+        // The next use of the voice switch turns voice on, shows the indicator and speaks.
+        clips_.clear();
+        click("Cmd_Sound");
+        QVERIFY(registers_.voice_on);
+        QVERIFY(!child<QLabel>("T_SoundSign")->isHidden());
+        QCOMPARE(clips_, std::vector<std::string>{"wav_yuyin"});
+    }
+
+    void feedback_hides_and_comes_back() {
+        open();
+        click_all({"Cmd_4", "Cmd_Multiplication", "Cmd_6"});
+        const QPoint place = box_->pos();
+        click("Command1");
+        QCOMPARE(questions_.size(), std::size_t{1});
+        QCOMPARE(questions_.front(),
+                 QStringLiteral("欢迎您的参与|您还希望Orvane桌面计算器增加什么功能吗？"
+                                "欢迎来信或到网站给我留言。"));
+        QVERIFY(!visible_during_box_);
+        QVERIFY(box_->isVisible());
+        QCOMPARE(box_->pos(), place);
+        QCOMPARE(box_->t_show()->text(), QStringLiteral("6"));
+        QCOMPARE(child<QLabel>("T_Sign")->text(), QStringLiteral("×"));
+    }
+
+    void easter_egg_flow_data() {
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("typed");
+        QTest::newRow("yes, clicked") << true << false;
+        QTest::newRow("no, clicked") << false << false;
+        QTest::newRow("yes, typed") << true << true;
+        QTest::newRow("no, typed") << false << true;
+    }
+
+    void easter_egg_flow() {
+        QFETCH(bool, answer);
+        QFETCH(bool, typed);
+        answer_ = answer;
+        open();
+        click_all({"Cmd_2", "Cmd_Addition"});
+        const std::string accumulator = box_->calculator().accumulator_text();
+        if (typed) {
+            type(QStringLiteral("19970314"));
+        } else {
+            click_all({"Cmd_1", "Cmd_9", "Cmd_9", "Cmd_7", "Cmd_0", "Cmd_3", "Cmd_1", "Cmd_4"});
+        }
+        QCOMPARE(questions_.size(), std::size_t{1});
+        QCOMPARE(
+            questions_.front(),
+            QStringLiteral("彩蛋|嘿嘿，彩蛋被你挖掘出来了，要看看作者是谁以及“Orvane桌面计算器”"
+                           "的由来吗？\r\n\r\n查看彩蛋内容不会影响您先前进行的计算，"
+                           "您可以随时关闭以返回计算器界面。"));
+        QVERIFY(!visible_during_box_);
+        if (answer) {
+            QVERIFY(box_->color_egg() != nullptr);
+            QVERIFY(box_->color_egg()->isVisible());
+            QVERIFY(!box_->isVisible());
+            box_->color_egg()->close();
+            QVERIFY(!box_->color_egg()->isVisible());
+        } else {
+            QVERIFY(box_->color_egg() == nullptr);
+        }
+        QVERIFY(box_->isVisible());
+        QCOMPARE(box_->t_show()->text(), QStringLiteral("19970314"));
+        QCOMPARE(child<QLabel>("T_Sign")->text(), QStringLiteral("＋"));
+        QCOMPARE(box_->calculator().accumulator_text(), accumulator);
+        // The calculation carries on: 2 + 19970314.
+        click("Cmd_Amount");
+        QCOMPARE(box_->t_show()->text(), QStringLiteral("19970316"));
+    }
+
+    void easter_egg_window_is_one_instance() {
+        answer_ = true;
+        open();
+        click_all({"Cmd_1", "Cmd_9", "Cmd_9", "Cmd_7", "Cmd_0", "Cmd_3", "Cmd_1", "Cmd_4"});
+        orvane::ColorEgg* first = box_->color_egg();
+        QVERIFY(first != nullptr);
+        first->close();
+        click_all({"Cmd_Back", "Cmd_4"});
+        QCOMPARE(questions_.size(), std::size_t{2});
+        QCOMPARE(box_->color_egg(), first);
+        QVERIFY(first->isVisible());
+        first->close();
+        QVERIFY(box_->isVisible());
+    }
+
+    void display_font_shrinks_and_grows_back() {
+        open();
+        auto* cut = child<QComboBox>("Combo_Cut");
+        cut->setCurrentIndex(2);
+        emit cut->activated(2);  // 四舍五入: long whole numbers are shown in full
+        const double designed = box_->t_show()->font().pointSizeF();
+        QCOMPARE(designed, 36.0);
+        type(QStringLiteral("999999999999*999999999999*70000="));
+        const QString text = box_->t_show()->text();
+        QCOMPARE(text.size(), 29);
+        const double shrunk = box_->t_show()->font().pointSizeF();
+        QVERIFY(shrunk < designed);
+        const QLineEdit* show = box_->t_show();
+        const int room = show->width() - show->textMargins().left();
+        QVERIFY(QFontMetrics(show->font()).horizontalAdvance(text) < room);
+        QTest::keyClick(box_->windowHandle(), Qt::Key_Escape);
+        type(QStringLiteral("5"));
+        QCOMPARE(box_->t_show()->font().pointSizeF(), designed);
+    }
+};
+
+QTEST_MAIN(TallyboxTest)
+#include "tallybox_test.moc"
