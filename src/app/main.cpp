@@ -1,0 +1,67 @@
+// The desktop program's entry routine: platform choice, options, then the first window.
+#include <QApplication>
+#include <QMessageBox>
+#include <QString>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/calculator_windows.h"
+#include "app/first_frame_report.h"
+#include "app/options.h"
+#include "app/platform_choice.h"
+#include "app/window_switcher.h"
+
+namespace {
+
+void choose_platform() {
+    const orvane::app::PlatformEnvironment environment{
+        std::getenv("QT_QPA_PLATFORM"), std::getenv("WAYLAND_DISPLAY"), std::getenv("DISPLAY")};
+    if (const auto platform = orvane::app::preferred_platform(environment)) {
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(*platform));
+    }
+}
+
+// The command line as the user gave it, without the options Qt itself took out.
+std::string command_line(const QStringList& arguments) {
+    std::vector<std::string> words;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        words.push_back(arguments[i].toStdString());
+    }
+    return orvane::app::join_arguments(words);
+}
+
+QString to_qstring(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    choose_platform();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("orvane-calculator"));
+    QApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
+    // The program ends when no calculator window is left; the switcher knows when that is
+    // (a window hidden for the easter egg or a message box is still loaded).
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const auto startup = orvane::app::read_command_line(command_line(application.arguments()));
+    if (!startup.ok()) {
+        QMessageBox::critical(nullptr, to_qstring(orvane::app::kOptionsErrorTitle),
+                              QString::fromStdString(startup.error));
+        return 1;
+    }
+
+    orvane::app::WindowSwitcher switcher(startup.values, orvane::app::create_calculator_window);
+    QObject::connect(&switcher, &orvane::app::WindowSwitcher::finished, &application,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    if (orvane::app::first_frame_report_requested()) {
+        QObject::connect(
+            &switcher, &orvane::app::WindowSwitcher::windowShown, &application,
+            [](QWidget* window) { orvane::app::report_first_frame_then_quit(window); },
+            Qt::SingleShotConnection);
+    }
+    switcher.start(startup.first_window);
+    return QApplication::exec();
+}

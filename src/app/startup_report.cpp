@@ -1,0 +1,49 @@
+#include "app/startup_report.h"
+
+#include "engine/calculator.h"
+#include "ui/main/main_window_presets.h"
+
+namespace orvane::app {
+
+namespace {
+
+std::string on_off(bool on) {
+    return on ? "on" : "off";
+}
+
+std::string rounding_word(std::string_view mode_text) {
+    if (mode_text == engine::kRoundingCut) {
+        return "cut";
+    }
+    if (mode_text == engine::kRoundingRound) {
+        return "round";
+    }
+    return "none";
+}
+
+}  // namespace
+
+std::vector<ReportLine> startup_report(const Startup& startup) {
+    const StartupValues& values = startup.values;
+
+    // The main window's first load: fresh registers, no side effects wanted.
+    engine::Registers registers;
+    engine::Effects no_effects;
+    engine::Calculator calculator(registers, no_effects);
+    calculator.load(engine::main_window_presets(values));
+    const engine::Controls& controls = calculator.controls();
+
+    return {
+        {"window", std::string(window_name(startup.first_window))},
+        {"start_mode", std::to_string(values.start_mode)},
+        {"option_decimals", std::to_string(values.option_decimals)},
+        {"voice", on_off(calculator.registers().voice_on)},
+        {"autocopy", on_off(controls.autocopy)},
+        {"autoload", on_off(controls.autoload)},
+        {"rounding", rounding_word(controls.rounding)},
+        {"decimals", controls.decimals},
+        {"bds_autocopy", on_off(expression_autocopy(values))},
+    };
+}
+
+}  // namespace orvane::app

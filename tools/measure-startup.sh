@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Start-up time (process start to the first painted frame of the first window) and resident
+# memory of orvane-calculator, against the smallest Qt Widgets program (one label), both run
+# the same way on a private Xvfb display with openbox, several times each, interleaved.
+# Budget: at most 1.5 x the minimal program's median start-up time, and under 50 MB resident.
+#
+# Usage: tools/measure-startup.sh [BUILD_DIR] [RUNS]    (defaults: build, 9)
+# Exit status: 0 within budget, 1 over budget or a run failed.
+set -u
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build}
+runs=${2:-9}
+
+cmake --build "$build" --target orvane-calculator orvane-startup-reference >/dev/null || exit 1
+calculator=$build/src/app/orvane-calculator
+reference=$build/src/app/startup-reference/orvane-startup-reference
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  local i
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    kill "${pids[i]}" 2>/dev/null
+    wait "${pids[i]}" 2>/dev/null
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+wait_until() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    ((SECONDS >= deadline)) && return 1
+    sleep 0.1
+  done
+}
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+display_ready() { [ -s "$work/display" ]; }
+wait_until 15 display_ready || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n1 "$work/display")"
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+if command -v openbox >/dev/null; then
+  openbox --sm-disable >/dev/null 2>&1 &
+  pids+=($!)
+  wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+  wait_until 15 wm_ready || { echo "openbox did not start"; exit 1; }
+fi
+
+# One run: prints "WALL_MS RSS_KB CPU_MS". The clock starts in this shell right before the
+# program is started ($EPOCHREALTIME needs no extra process); the program prints the wall
+# clock of its first frame.
+measure_once() {
+  local t0 out
+  t0=$EPOCHREALTIME
+  out=$(ORVANE_REPORT_FIRST_FRAME=1 timeout 30 "$1" 2>/dev/null) || return 1
+  awk -v t0="$t0" -F= '
+    $1 == "first_frame_epoch_ns" { frame = $2 }
+    $1 == "vmrss_kb" { rss = $2 }
+    $1 == "cpu_ms" { cpu = $2 }
+    END {
+      if (frame == "" || rss == "" || cpu == "") exit 1
+      printf "%.1f %d %.1f\n", frame / 1e6 - t0 * 1000, rss, cpu
+    }
+  ' <<<"$out"
+}
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# A first run of each warms the file cache; it is not counted.
+measure_once "$reference" >/dev/null && measure_once "$calculator" >/dev/null || {
+  echo "a program did not report its first frame"; exit 1; }
+: >"$work/reference" >"$work/calculator"
+for ((i = 1; i <= runs; i++)); do
+  measure_once "$reference" >>"$work/reference" || { echo "reference run $i failed"; exit 1; }
+  measure_once "$calculator" >>"$work/calculator" || { echo "calculator run $i failed"; exit 1; }
+done
+
+ref_ms=$(cut -d' ' -f1 "$work/reference" | median)
+ref_kb=$(cut -d' ' -f2 "$work/reference" | median)
+calc_ms=$(cut -d' ' -f1 "$work/calculator" | median)
+calc_kb=$(cut -d' ' -f2 "$work/calculator" | median)
+ref_cpu=$(cut -d' ' -f3 "$work/reference" | median)
+calc_cpu=$(cut -d' ' -f3 "$work/calculator" | median)
+
+echo "runs each: $runs (display $DISPLAY, $(nproc) CPUs)"
+mb() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
+echo "medians                  start-up (wall)  CPU time   resident"
+printf "reference (one QLabel)   %8s ms      %6s ms  %5s MB\n" "$ref_ms" "$ref_cpu" "$(mb "$ref_kb")"
+printf "orvane-calculator        %8s ms      %6s ms  %5s MB\n" "$calc_ms" "$calc_cpu" "$(mb "$calc_kb")"
+awk -v c="$calc_cpu" -v r="$ref_cpu" 'BEGIN { printf "CPU time ratio: %.2f x (for information)\n", c / r }'
+awk -v c="$calc_ms" -v r="$ref_ms" -v kb="$calc_kb" 'BEGIN {
+  ratio = c / r
+  printf "ratio: %.2f x the minimal program (budget 1.50 x); resident %.1f MB (budget < 50 MB)\n", ratio, kb / 1024
+  if (ratio > 1.5 || kb >= 50 * 1024) { print "OVER BUDGET"; exit 1 }
+  print "within budget"
+}'
