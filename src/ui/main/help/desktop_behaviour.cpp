@@ -1,0 +1,25 @@
+#include "ui/main/help/desktop_behaviour.h"
+
+#include <QSystemTrayIcon>
+#include <QVBoxLayout>
+
+namespace orvane {
+
+DesktopBehaviour attach_desktop_behaviour(const DockWidgets& widgets, QWidget* help_area,
+                                          QSystemTrayIcon* tray) {
+    DesktopBehaviour behaviour;
+    behaviour.dock = new DockController(widgets);
+    if (help_area != nullptr) {
+        auto* layout = new QVBoxLayout(help_area);
+        layout->setContentsMargins(0, 0, 0, 0);
+        behaviour.panel = new HelpPanel(help_area);
+        layout->addWidget(behaviour.panel);
+    }
+    if (tray != nullptr) {
+        QObject::connect(tray, &QSystemTrayIcon::activated, behaviour.dock,
+                         &DockController::trayPointerActivity);
+    }
+    return behaviour;
+}
+
+}  // namespace orvane

@@ -1,0 +1,330 @@
+#include <QApplication>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+#include "dock_test_window.h"
+#include "ui/main/dock/dock_controller.h"
+
+using orvane::DockController;
+using orvane::testing::DockTestWindow;
+namespace dock = orvane::dock;
+
+namespace {
+
+constexpr int kScreenPx = 1280;  // 19200 twips
+constexpr int kWidthPx = 442;    // 6635 twips
+constexpr int kHeightPx = 433;   // 6495 twips
+
+void send_mouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButton button,
+                Qt::MouseButtons buttons) {
+    const QPointF global = target->mapToGlobal(QPointF(local));
+    QMouseEvent event(type, QPointF(local), global, button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+void hover(QWidget* target, QPoint local = {2, 2}) {
+    send_mouse(target, QEvent::MouseMove, local, Qt::NoButton, Qt::NoButton);
+}
+
+// Presses the left button on `handle`, moves the window's corner to `corner` and releases.
+void drag_to(QWidget* handle, QWidget* window, QPoint corner) {
+    const QPoint grip(3, 3);
+    send_mouse(handle, QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
+    const QPoint shift = corner - window->pos();
+    const QPointF global = handle->mapToGlobal(QPointF(grip)) + QPointF(shift);
+    QMouseEvent move(QEvent::MouseMove, QPointF(grip), global, Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(handle, &move);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(grip), global, Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(handle, &release);
+}
+
+QColor background(QWidget* w) {
+    return w->palette().color(QPalette::Window);
+}
+
+}  // namespace
+
+class DockControllerTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        window_ = std::make_unique<DockTestWindow>();
+        window_->move(400, 200);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        controller_ = new DockController(window_->parts);
+        controller_->setSystemMoveAllowed(false);
+        controller_->setScreenWidthSource([] { return dock::twips_from_px(kScreenPx); });
+    }
+    void cleanup() { window_.reset(); }
+
+    void dropSnapsToEdge_data() {
+        QTest::addColumn<QString>("handle");
+        QTest::addColumn<QPoint>("drop");
+        QTest::addColumn<QPoint>("expected");
+        QTest::addColumn<QString>("hiddenStrip");
+        QTest::addColumn<bool>("docked");
+        QTest::newRow("left by the top strip")
+            << "Pic_shang" << QPoint(10, 200) << QPoint(0, 200) << "Pic_zuo" << true;
+        QTest::newRow("top corner by the logo")
+            << "Image_Logo" << QPoint(5, 5) << QPoint(5, 0) << "Pic_shang" << true;
+        QTest::newRow("right by the bottom strip")
+            << "Pic_xia" << QPoint(kScreenPx - kWidthPx - 10, 300)
+            << QPoint(kScreenPx - kWidthPx, 300) << "Pic_you" << true;
+        QTest::newRow("off the left edge by the display")
+            << "T_Show" << QPoint(-20, 250) << QPoint(0, 250) << "Pic_zuo" << true;
+        QTest::newRow("middle by the memory box")
+            << "T_Memory" << QPoint(300, 300) << QPoint(300, 300) << "" << false;
+        QTest::newRow("exactly 19 pixels from the edges stays free")
+            << "Pic_shang" << QPoint(19, 19) << QPoint(19, 19) << "" << false;
+        QTest::newRow("18 pixels from the left docks")
+            << "Pic_shang" << QPoint(18, 100) << QPoint(0, 100) << "Pic_zuo" << true;
+    }
+    void dropSnapsToEdge() {
+        QFETCH(QString, handle);
+        QFETCH(QPoint, drop);
+        QFETCH(QPoint, expected);
+        QFETCH(QString, hiddenStrip);
+        QFETCH(bool, docked);
+        QSignalSpy dropped(controller_, &DockController::dropped);
+        auto* grip = window_->findChild<QWidget*>(handle);
+        QVERIFY(grip != nullptr);
+        drag_to(grip, window_.get(), drop);
+        QCOMPARE(window_->pos(), expected);
+        QCOMPARE(controller_->docked(), docked);
+        QCOMPARE(dropped.count(), 1);
+        for (const char* name : {"Pic_shang", "Pic_zuo", "Pic_you", "Pic_xia"}) {
+            auto* strip = window_->findChild<QWidget*>(QLatin1String(name));
+            QCOMPARE(strip->isHidden(), hiddenStrip == QLatin1String(name));
+        }
+    }
+
+    void otherButtonsDoNotDrag_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("button");
+        QTest::newRow("right on the background") << "" << int(Qt::RightButton);
+        QTest::newRow("right on the display") << "T_Show" << int(Qt::RightButton);
+        QTest::newRow("middle on the memory box") << "T_Memory" << int(Qt::MiddleButton);
+        QTest::newRow("right on the top strip") << "Pic_shang" << int(Qt::RightButton);
+        QTest::newRow("right on the logo") << "Image_Logo" << int(Qt::RightButton);
+    }
+    void otherButtonsDoNotDrag() {
+        QFETCH(QString, target);
+        QFETCH(int, button);
+        QWidget* w = target.isEmpty() ? window_.get() : window_->findChild<QWidget*>(target);
+        QVERIFY(w != nullptr);
+        // A background spot: right of the logo, left of the keypad.
+        const QPoint spot = target.isEmpty() ? QPoint(105, 115) : QPoint(3, 3);
+        if (target.isEmpty()) {
+            QCOMPARE(window_->childAt(spot), nullptr);
+        }
+        const QPoint before = window_->pos();
+        window_->display->setFocus();
+        const auto b = Qt::MouseButton(button);
+        send_mouse(w, QEvent::MouseButtonPress, spot, b, b);
+        QMouseEvent move(QEvent::MouseMove, QPointF(spot),
+                         w->mapToGlobal(QPointF(spot)) - QPointF(300, 150), Qt::NoButton, b,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &move);
+        send_mouse(w, QEvent::MouseButtonRelease, spot, b, Qt::NoButton);
+        QCOMPARE(window_->pos(), before);
+        // The display and the memory box hand the keyboard to the window on any button.
+        const bool takes_focus =
+            target == QLatin1String("T_Show") || target == QLatin1String("T_Memory");
+        QCOMPARE(QApplication::focusWidget() == window_.get(), takes_focus);
+        QVERIFY(!controller_->docked());
+    }
+
+    void backgroundIsADragHandleButControlsAreNot() {
+        // A press on the background moves the window; a press bubbling up from a control doesn't.
+        const QPoint before = window_->pos();
+        const QPoint on_key = window_->key->geometry().center();
+        send_mouse(window_.get(), QEvent::MouseButtonPress, on_key, Qt::LeftButton, Qt::LeftButton);
+        QMouseEvent move(QEvent::MouseMove, QPointF(on_key), QPointF(5, 5), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window_.get(), &move);
+        QCOMPARE(window_->pos(), before);
+        send_mouse(window_.get(), QEvent::MouseButtonRelease, on_key, Qt::LeftButton, Qt::NoButton);
+
+        const QPoint spot(105, 115);
+        QCOMPARE(window_->childAt(spot), nullptr);
+        send_mouse(window_.get(), QEvent::MouseButtonPress, spot, Qt::LeftButton, Qt::LeftButton);
+        QMouseEvent move2(QEvent::MouseMove, QPointF(spot), QPointF(spot + QPoint(5, 40)),
+                          Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window_.get(), &move2);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(spot),
+                            QPointF(spot + QPoint(5, 40)), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QCoreApplication::sendEvent(window_.get(), &release);
+        // The corner follows the pointer to (5, 40): near the left edge, so it snaps there.
+        QCOMPARE(window_->pos(), QPoint(0, 40));
+        QVERIFY(window_->findChild<QWidget*>("Pic_zuo")->isHidden());
+    }
+
+    void stripsSlideADockedWindow_data() {
+        QTest::addColumn<QPoint>("drop");
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<QString>("sliverStrip");
+        QTest::addColumn<QPoint>("hidden");
+        QTest::addColumn<QPoint>("shown");
+        QTest::newRow("left") << QPoint(5, 200) << "Pic_you"
+                              << "Pic_you" << QPoint(-439, 200) << QPoint(0, 200);
+        QTest::newRow("top") << QPoint(300, 5) << "Pic_zuo"
+                             << "Pic_xia" << QPoint(300, -430) << QPoint(300, 0);
+        QTest::newRow("right") << QPoint(kScreenPx - kWidthPx, 200) << "Pic_zuo"
+                               << "Pic_you" << QPoint(kScreenPx - 3, 200)
+                               << QPoint(kScreenPx - kWidthPx, 200);
+    }
+    void stripsSlideADockedWindow() {
+        QFETCH(QPoint, drop);
+        QFETCH(QString, trigger);
+        QFETCH(QString, sliverStrip);
+        QFETCH(QPoint, hidden);
+        QFETCH(QPoint, shown);
+        drag_to(window_->findChild<QWidget*>("Pic_shang"), window_.get(), drop);
+        QCOMPARE(window_->pos(), shown);
+        QSignalSpy slid(controller_, &DockController::slid);
+        hover(window_->findChild<QWidget*>(trigger));
+        QCOMPARE(window_->pos(), hidden);
+        hover(window_->findChild<QWidget*>(sliverStrip));
+        QCOMPARE(window_->pos(), shown);
+        QCOMPARE(slid.count(), 2);
+        QCOMPARE(slid.at(0).at(0).toBool(), true);
+        QCOMPARE(slid.at(1).at(0).toBool(), false);
+    }
+
+    void nothingSlidesWhileExpandedOrUndocked() {
+        auto* right = window_->findChild<QWidget*>("Pic_you");
+        hover(right);  // never docked
+        QCOMPARE(window_->pos(), QPoint(400, 200));
+
+        drag_to(window_->findChild<QWidget*>("Pic_shang"), window_.get(), QPoint(3, 200));
+        QCOMPARE(window_->pos(), QPoint(0, 200));
+        controller_->toggleHelpWidth();
+        QCOMPARE(window_->width(), 698);
+        hover(right);
+        QCOMPARE(window_->pos(), QPoint(0, 200));
+        controller_->toggleHelpWidth();
+        QCOMPARE(window_->width(), kWidthPx);
+        hover(right);  // the docked edge was remembered
+        QCOMPARE(window_->pos(), QPoint(-439, 200));
+        hover(right);
+
+        // Dragged back to the middle: undocked, the left strip stays hidden, nothing slides.
+        drag_to(window_->findChild<QWidget*>("Pic_shang"), window_.get(), QPoint(300, 200));
+        QVERIFY(!controller_->docked());
+        QVERIFY(window_->findChild<QWidget*>("Pic_zuo")->isHidden());
+        hover(right);
+        QCOMPARE(window_->pos(), QPoint(300, 200));
+    }
+
+    void helpWidthKeepsARightDockFlush() {
+        drag_to(window_->findChild<QWidget*>("Pic_shang"), window_.get(),
+                QPoint(kScreenPx - kWidthPx - 5, 200));
+        hover(window_->findChild<QWidget*>("Pic_zuo"));
+        QCOMPARE(window_->x(), kScreenPx - 3);  // hidden at the right edge
+        QSignalSpy toggled(controller_, &DockController::helpPanelToggled);
+        controller_->toggleHelpWidth();
+        QCOMPARE(window_->geometry(), QRect(kScreenPx - 698, 200, 698, kHeightPx));
+        controller_->toggleHelpWidth();
+        QCOMPARE(window_->geometry(), QRect(kScreenPx - kWidthPx, 200, kWidthPx, kHeightPx));
+        QCOMPARE(toggled.count(), 2);
+        QCOMPARE(toggled.at(0).at(0).toBool(), true);
+        QCOMPARE(toggled.at(1).at(0).toBool(), false);
+    }
+
+    void titleButtonsHoverColours_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QColor>("help");
+        QTest::addColumn<QColor>("mini");
+        QTest::addColumn<QColor>("exit");
+        const QColor n(128, 128, 255);
+        QTest::newRow("help") << "L_Help" << QColor(0, 192, 0) << n << n;
+        QTest::newRow("mini") << "L_Mini" << n << QColor(0, 0, 192) << n;
+        QTest::newRow("exit") << "L_Exit" << n << n << QColor(192, 0, 0);
+        QTest::newRow("top strip resets") << "Pic_shang" << n << n << n;
+        QTest::newRow("right strip resets") << "Pic_you" << n << n << n;
+        QTest::newRow("display resets") << "T_Show" << n << n << n;
+    }
+    void titleButtonsHoverColours() {
+        QFETCH(QString, target);
+        QFETCH(QColor, help);
+        QFETCH(QColor, mini);
+        QFETCH(QColor, exit);
+        auto* l_help = window_->findChild<QWidget*>("L_Help");
+        auto* l_mini = window_->findChild<QWidget*>("L_Mini");
+        auto* l_exit = window_->findChild<QWidget*>("L_Exit");
+        // Start from a different state: every button coloured by a previous hover.
+        hover(l_exit);
+        QCOMPARE(background(l_exit), QColor(192, 0, 0));
+        hover(l_help);
+        QCOMPARE(background(l_help), QColor(0, 192, 0));
+        hover(window_->findChild<QWidget*>(target));
+        QCOMPARE(background(l_help), help);
+        QCOMPARE(background(l_mini), mini);
+        QCOMPARE(background(l_exit), exit);
+    }
+
+    void leftAndBottomStripsKeepColours() {
+        auto* l_help = window_->findChild<QWidget*>("L_Help");
+        hover(l_help);
+        hover(window_->findChild<QWidget*>("Pic_zuo"));
+        hover(window_->findChild<QWidget*>("Pic_xia"));
+        QCOMPARE(background(l_help), QColor(0, 192, 0));
+        controller_->trayPointerActivity();
+        QCOMPARE(background(l_help), QColor(128, 128, 255));
+    }
+
+    void miniStripAndRestore() {
+        controller_->toggleHelpWidth();
+        QCOMPARE(window_->width(), 698);
+        auto* mini = window_->findChild<QWidget*>("L_Mini");
+        hover(mini);
+        send_mouse(mini, QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton, Qt::LeftButton);
+        send_mouse(mini, QEvent::MouseButtonRelease, {3, 3}, Qt::LeftButton, Qt::NoButton);
+        QCoreApplication::processEvents();
+        QVERIFY(window_->isMinimized());
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Orvane桌面计算器"));
+        QVERIFY(!(window_->windowFlags() & Qt::FramelessWindowHint));
+        QVERIFY(window_->windowFlags() & Qt::WindowTitleHint);
+        QCOMPARE(window_->size(), QSize(kWidthPx, kHeightPx));
+        QCOMPARE(background(mini), QColor(128, 128, 255));
+
+        window_->showNormal();
+        QTRY_VERIFY(window_->windowFlags() & Qt::FramelessWindowHint);
+        QTRY_COMPARE(window_->windowTitle(), QString());
+        QCOMPARE(window_->size(), QSize(kWidthPx, kHeightPx));
+        QVERIFY(window_->windowFlags() & Qt::WindowStaysOnTopHint);
+    }
+
+    void anyOtherSizeSnapsBack() {
+        window_->setMinimumSize(0, 0);
+        window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        window_->resize(600, 300);
+        QTRY_COMPARE(window_->size(), QSize(kWidthPx, kHeightPx));
+        window_->setWindowTitle(QStringLiteral("x"));
+        controller_->toggleHelpWidth();
+        QCoreApplication::processEvents();
+        QCOMPARE(window_->size(), QSize(698, kHeightPx));  // the expanded width is kept
+        QCOMPARE(window_->windowTitle(), QStringLiteral("x"));
+    }
+
+    void defaultScreenWidthIsThePrimaryScreens() {
+        DockController plain(window_->parts, nullptr);
+        QCOMPARE(plain.screenWidth(),
+                 dock::twips_from_px(QGuiApplication::primaryScreen()->geometry().width()));
+    }
+
+  private:
+    std::unique_ptr<DockTestWindow> window_;
+    DockController* controller_ = nullptr;
+};
+
+QTEST_MAIN(DockControllerTest)
+#include "dock_controller_test.moc"
