@@ -1,5 +1,6 @@
 #include "app/calculator_windows.h"
 
+#include "app/main_window_behaviour.h"
 #include "expression/bds_window.h"
 #include "mortgage/house_window.h"
 #include "ui/main/tallybox.h"
@@ -22,6 +23,7 @@ QWidget* create_calculator_window(CalculatorKind kind, WindowSwitcher& switcher)
             break;
     }
     auto* window = new Tallybox(switcher.registers(), switcher.values());
+    attach_main_window_behaviour(*window);
     QObject::connect(window, &Tallybox::switchRequested, &switcher, &WindowSwitcher::switchTo);
     QObject::connect(window, &Tallybox::exitRequested, &switcher, &WindowSwitcher::exitProgram);
     return window;

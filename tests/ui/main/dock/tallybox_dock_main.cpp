@@ -1,16 +1,12 @@
-// The real main window with the desktop behaviour attached exactly as the program does it, for
+// The real main window with the desktop behaviour the program attaches, for
 // driving under a real X server and window manager. Prints "window <id>" once shown and one
 // line per drag, drop and slide.
 #include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QSystemTrayIcon>
 #include <cstdio>
 
+#include "app/main_window_behaviour.h"
 #include "app/startup_values.h"
 #include "engine/calculator.h"
-#include "ui/main/click_label.h"
-#include "ui/main/help/desktop_behaviour.h"
 #include "ui/main/tallybox.h"
 
 int main(int argc, char** argv) {
@@ -20,25 +16,9 @@ int main(int argc, char** argv) {
     auto* window = new orvane::Tallybox(registers, values);
     window->set_clip_player([](std::string_view) {});
 
-    orvane::DockWidgets parts;
-    parts.window = window;
-    parts.logo = window->image_logo();
-    parts.display = window->t_show();
-    parts.memory = window->t_memory();
-    parts.strip_top = window->pic_shang();
-    parts.strip_bottom = window->pic_xia();
-    parts.strip_left = window->pic_zuo();
-    parts.strip_right = window->pic_you();
-    parts.help_button = window->l_help();
-    parts.mini_button = window->l_mini();
-    parts.exit_button = window->l_exit();
-    parts.give_focus = [window] { window->take_keyboard_focus(); };
-    const orvane::DesktopBehaviour behaviour =
-        orvane::attach_desktop_behaviour(parts, window->help_area(), window->tray_icon());
+    const orvane::DesktopBehaviour behaviour = orvane::app::attach_main_window_behaviour(*window);
     behaviour.dock->setSystemMoveAllowed(
         !app.arguments().contains(QStringLiteral("--manual-move")));
-    QObject::connect(window, &orvane::Tallybox::helpToggleRequested, behaviour.dock,
-                     [behaviour] { orvane::toggle_help_panel(*behaviour.dock, *behaviour.panel); });
     QObject::connect(window, &orvane::Tallybox::exitRequested, &app, &QApplication::quit);
 
     QObject::connect(behaviour.dock, &orvane::DockController::dragStarted, [](bool by_wm) {
