@@ -291,6 +291,7 @@ void DockController::stripMoved(QObject* strip) {
     if (strip == w_.strip_top || strip == w_.strip_right) {
         resetTitleColours();
     }
+    syncPosition();
     const dock::WindowDock before = current();
     if (!dock::toggle_applies(before)) {
         return;
@@ -326,6 +327,9 @@ void DockController::trayPointerActivity() {
 }
 
 void DockController::toggleHelpWidth() {
+    // A resize carries Qt's idea of the position, which may still be the one before the window
+    // manager placed the window.
+    syncPosition();
     const dock::HelpGeometry g = dock::toggle_help(current(), screenWidth());
     setWindowTwips(g.width, dock::kCalculatorHeight);
     const QPoint pos(dock::px_from_twips(g.left), w_.window->y());
