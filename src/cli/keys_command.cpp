@@ -13,6 +13,7 @@
 
 #include "cli/command_registry.h"
 #include "engine/calculator.h"
+#include "engine/key_names.h"
 
 namespace {
 
@@ -59,43 +60,7 @@ struct Session {
 using Action = std::function<void(Session&)>;
 
 std::optional<Key> key_for_token(std::string_view token) {
-    static const std::pair<std::string_view, Key> kKeys[] = {
-        {"0", Key::Digit0},
-        {"1", Key::Digit1},
-        {"2", Key::Digit2},
-        {"3", Key::Digit3},
-        {"4", Key::Digit4},
-        {"5", Key::Digit5},
-        {"6", Key::Digit6},
-        {"7", Key::Digit7},
-        {"8", Key::Digit8},
-        {"9", Key::Digit9},
-        {"00", Key::DoubleZero},
-        {".", Key::Point},
-        {"sign", Key::Sign},
-        {"back", Key::Backspace},
-        {"C", Key::Clear},
-        {"AC", Key::ClearAll},
-        {"+", Key::Add},
-        {"-", Key::Subtract},
-        {"*", Key::Multiply},
-        {"/", Key::Divide},
-        {"=", Key::Equals},
-        {"%", Key::Percent},
-        {"sqrt", Key::SquareRoot},
-        {"MS", Key::MemoryStore},
-        {"M+", Key::MemoryAdd},
-        {"MR", Key::MemoryRead},
-        {"MC", Key::MemoryClear},
-        {"GT", Key::GrandTotal},
-        {"voice", Key::VoiceSwitch},
-    };
-    for (const auto& [name, key] : kKeys) {
-        if (name == token) {
-            return key;
-        }
-    }
-    return std::nullopt;
+    return orvane::engine::key_from_name(token);
 }
 
 std::optional<bool> on_off(std::string_view value) {
