@@ -5,6 +5,8 @@
 # Budget: at most 1.5 x the minimal program's median start-up time, and under 50 MB resident.
 #
 # Usage: tools/measure-startup.sh [BUILD_DIR] [RUNS]    (defaults: build, 9)
+# ORVANE_MEASURE_NO_BUILD=1 measures the programs already in BUILD_DIR (say, a saved copy of
+# an older build, laid out as BUILD_DIR/src/app/...) without building them first.
 # Exit status: 0 within budget, 1 over budget or a run failed.
 set -u
 
@@ -12,7 +14,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 runs=${2:-9}
 
-cmake --build "$build" --target orvane-calculator orvane-startup-reference >/dev/null || exit 1
+if [ "${ORVANE_MEASURE_NO_BUILD:-0}" != 1 ]; then
+  cmake --build "$build" --target orvane-calculator orvane-startup-reference >/dev/null || exit 1
+fi
 calculator=$build/src/app/orvane-calculator
 reference=$build/src/app/startup-reference/orvane-startup-reference
 

@@ -86,8 +86,4 @@ void AudioClipSink::release() {
     samples_.clear();
 }
 
-SinkFactory audio_sink_factory() {
-    return [] { return std::make_unique<AudioClipSink>(); };
-}
-
 }  // namespace orvane::voice

@@ -1,4 +1,5 @@
-// Plays clips on the desktop's default sound output through Qt Multimedia.
+// Plays clips on the desktop's default sound output through Qt Multimedia. Built into the
+// audio output module only, never into the program itself.
 #pragma once
 
 #include <QAudio>
@@ -36,7 +37,5 @@ class AudioClipSink final : public ClipSink {
     std::unique_ptr<QBuffer> buffer_;
     std::unique_ptr<QAudioSink> sink_;
 };
-
-SinkFactory audio_sink_factory();
 
 }  // namespace orvane::voice

@@ -3,8 +3,8 @@
 #include <span>
 #include <utility>
 
-#include "voice/audio_clip_sink.h"
 #include "voice/clip_resources.h"
+#include "voice/output_module.h"
 #include "voice/wav_header.h"
 
 namespace orvane {
@@ -17,7 +17,7 @@ std::span<const std::byte> bytes_of(const QByteArray& array) {
 
 }  // namespace
 
-VoicePlayer::VoicePlayer() : VoicePlayer(voice::audio_sink_factory()) {}
+VoicePlayer::VoicePlayer() : VoicePlayer(voice::default_output_factory()) {}
 
 VoicePlayer::VoicePlayer(voice::SinkFactory factory) : factory_(std::move(factory)) {}
 

@@ -1,17 +1,14 @@
 // The player behind the keypad's voice: one clip at a time, the new one cutting off the old,
 // the bytes of a playing clip kept intact until it is stopped, the sound output opened only
 // when a clip plays, and a machine without sound carrying on silently.
-#include <QAudio>
-#include <QAudioDevice>
+// The audio output module's loading is tested in output_module_test.cpp.
 #include <QElapsedTimer>
-#include <QMediaDevices>
 #include <QTest>
 #include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "voice/audio_clip_sink.h"
 #include "voice/clip_catalogue.h"
 #include "voice/clip_resources.h"
 #include "voice/voice_player.h"
@@ -134,7 +131,6 @@ class VoicePlayerTest : public QObject {
     void destroyingThePlayerStopsTheClipFirst();
     void noSoundOutputIsSilent();
     void realOutputPlaysOrStaysSilent();
-    void realOutputClosesAfterTheClip();
 };
 
 void VoicePlayerTest::newClipCutsOffTheOld_data() {
@@ -240,28 +236,6 @@ void VoicePlayerTest::realOutputPlaysOrStaysSilent() {
     // Each play returns at once, the first one (which opens the output) included.
     QVERIFY2(slowest < 500, qPrintable(QString::number(slowest)));
     QCOMPARE(player.sound_data(), orvane::voice::load_clip("wav_dengyu"));
-}
-
-void VoicePlayerTest::realOutputClosesAfterTheClip() {
-    const QByteArray image = orvane::voice::load_clip("wav_dian");
-    const auto info = orvane::voice::parse_wav(bytes_of(image));
-    const auto samples = bytes_of(image).subspan(info.data_offset, info.data_size);
-    orvane::voice::AudioClipSink sink;
-    QCOMPARE(sink.state(), QAudio::StoppedState);  // nothing open before a clip
-    sink.start(samples, info.format);
-    if (QMediaDevices::defaultAudioOutput().isNull()) {
-        // Run with a sound server on purpose (voice_output_e2e.sh): its absence is a failure.
-        QVERIFY2(qEnvironmentVariableIsEmpty("ORVANE_EXPECT_AUDIO"), "no sound output found");
-        QCOMPARE(sink.state(), QAudio::StoppedState);
-        return;
-    }
-    QTRY_COMPARE_WITH_TIMEOUT(sink.state(), QAudio::ActiveState, 1000);
-    // Played out: the stream is closed without anyone calling stop().
-    QTRY_COMPARE_WITH_TIMEOUT(sink.state(), QAudio::StoppedState,
-                              static_cast<int>(info.seconds() * 1000) + 3000);
-    sink.start(samples, info.format);
-    sink.stop();
-    QCOMPARE(sink.state(), QAudio::StoppedState);
 }
 
 QTEST_MAIN(VoicePlayerTest)

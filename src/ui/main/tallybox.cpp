@@ -16,6 +16,7 @@
 
 #include "ui/common/clipboard_service.h"
 #include "ui/common/fonts.h"
+#include "ui/common/png_image.h"
 #include "ui/common/twips.h"
 #include "ui/egg/color_egg.h"
 #include "ui/main/click_label.h"
@@ -57,7 +58,7 @@ QString text_of(std::string_view utf8) {
 QIcon program_icon() {
     QIcon icon;
     for (const char* path : {":/images/icon16.png", ":/images/icon32.png"}) {
-        const QPixmap image(QString::fromLatin1(path));
+        const QPixmap image = load_png(QString::fromLatin1(path));
         if (!image.isNull()) {
             icon.addPixmap(image);
         }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "ui/common/fonts.h"
+#include "ui/common/png_image.h"
 #include "ui/common/twips.h"
 #include "ui/main/click_label.h"
 #include "ui/main/display_font.h"
@@ -251,7 +252,7 @@ void Tallybox::build_controls() {
     image_logo_->setObjectName(QStringLiteral("Image_Logo"));
     image_logo_->setToolTip(kLogoTooltip);
     image_logo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QPixmap logo(QStringLiteral(":/images/logo_small.png"));
+    const QPixmap logo = load_png(QStringLiteral(":/images/logo_small.png"));
     if (!logo.isNull()) {
         image_logo_->setPixmap(logo);
     }

@@ -7,6 +7,7 @@
 #include <QPixmap>
 
 #include "ui/common/fonts.h"
+#include "ui/common/png_image.h"
 #include "ui/common/twips.h"
 #include "ui/main/dock/dock_controller.h"
 #include "ui/main/help/help_texts.h"
@@ -50,7 +51,7 @@ HelpPanel::HelpPanel(QWidget* parent) : QWidget(parent) {
 
     auto* image = makeLabel(QString(), 6960, 240, 1815, 1050);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(QPixmap(QStringLiteral(":/images/logo_large.png")));
+    image->setPixmap(load_png(QStringLiteral(":/images/logo_large.png")));
 
     auto* series = makeLabel(qs(help::kSeriesName), 9000, 165, 1335, 255);
     series->setObjectName(QStringLiteral("Label5"));

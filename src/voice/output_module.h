@@ -1,0 +1,55 @@
+// Finds and loads the audio output module when the first clip is about to play. Until then the
+// program carries no sound library at all; without the module it stays silent and works on.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <utility>
+
+#include "voice/clip_sink.h"
+#include "voice/output_module_abi.h"
+
+namespace orvane::voice {
+
+// The files tried, in order. A non-empty `override_path` (ORVANE_VOICE_MODULE) is the only
+// one. Otherwise: beside the executable (the build tree), then in each of `relative_dirs`
+// taken from the executable's folder (the installed layout). Without a known executable
+// folder nothing is guessed.
+QStringList output_module_candidates(const QString& exe_dir, const QString& override_path,
+                                     const QStringList& relative_dirs);
+
+// The folders, relative to the installed executable, that may hold the module:
+// <bin>/../<libdir>/orvane-calculator as this build installs it, and the plain and
+// multiarch lib folders.
+QStringList installed_module_dirs();
+
+// The candidates for this process: ORVANE_VOICE_MODULE, else around the running executable.
+QStringList default_output_module_candidates();
+
+class OutputModule {
+  public:
+    // The first candidate that loads and speaks this program's module ABI; null when none
+    // does. A module once loaded stays loaded for the life of the process.
+    static std::shared_ptr<const OutputModule> load(const QStringList& candidates);
+
+    // A new sink on the default sound output; null if the module cannot make one.
+    std::unique_ptr<ClipSink> create_sink() const;
+    const QString& path() const { return path_; }
+
+    OutputModule(QString path, CreateFunction create) : path_(std::move(path)), create_(create) {}
+
+  private:
+    QString path_;
+    CreateFunction create_;
+};
+
+// Loads the module from `candidates` the first time it is asked for a sink and keeps the
+// outcome: a missing module is not searched for again at every clip.
+SinkFactory output_module_factory(QStringList candidates);
+
+// The program's own: the module from default_output_module_candidates(), loaded at most once
+// per process.
+SinkFactory default_output_factory();
+
+}  // namespace orvane::voice
