@@ -236,8 +236,15 @@ void DockController::beginDrag(const QPoint& global_pos) {
     // carries positions computed from it, so bring it up to date first.
     syncPosition();
     QWindow* native = w_.window->windowHandle();
-    if (system_move_allowed_ && native != nullptr &&
-        QGuiApplication::platformName() == QLatin1String("xcb") && native->startSystemMove()) {
+    const bool window_manager_moves = system_move_allowed_ && native != nullptr &&
+                                      QGuiApplication::platformName() == QLatin1String("xcb");
+    if (window_manager_moves && server_pointer_buttons_down() == std::optional<bool>(false)) {
+        // A quick click: the button is already up. A move asked for now would take the release
+        // as past and follow the pointer until the next click; decide the drop in place instead.
+        finishDrag();
+        return;
+    }
+    if (window_manager_moves && native->startSystemMove()) {
         // The window manager runs the move and keeps the pointer grab, so no release reaches
         // us reliably: poll the pointer buttons until they are all up.
         system_drag_ = true;

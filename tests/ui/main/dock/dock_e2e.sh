@@ -73,6 +73,21 @@ expect_x() {  # expect_x WANT WHAT
 read -r x0 y0 < <(position)
 echo "window $wid at $x0,$y0"
 
+# A quick click on the top strip must not leave a move running: afterwards the window stays
+# where it is while the pointer wanders.
+xdotool mousemove --sync $((x0 + 133)) $((y0 + 12)) click 1
+sleep 0.3
+xdotool mousemove --sync $((x0 + 300)) $((y0 + 300))
+sleep 0.2
+xdotool mousemove --sync 5 5
+sleep 0.3
+read -r xq yq < <(position)
+if [ "$xq,$yq" != "$x0,$y0" ]; then
+    echo "FAIL: a quick click left the window following the pointer: $xq,$yq (was $x0,$y0)"
+    cat "$workdir/app.log"; exit 1
+fi
+echo "ok: a quick click moves nothing"
+
 # Grab the top strip (2000, 180 in twips) and drop the window 10 pixels from the left edge.
 grip_x=133
 grip_y=12
