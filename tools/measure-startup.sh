@@ -20,40 +20,18 @@ fi
 calculator=$build/src/app/orvane-calculator
 reference=$build/src/app/startup-reference/orvane-startup-reference
 
+# shellcheck source=../tests/lib/desktop_session.sh
+source "$root/tests/lib/desktop_session.sh"
 work=$(mktemp -d)
-pids=()
 cleanup() {
-  local i
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null
-    wait "${pids[i]}" 2>/dev/null
-  done
+  desktop_stop
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-wait_until() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    ((SECONDS >= deadline)) && return 1
-    sleep 0.1
-  done
-}
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-display_ready() { [ -s "$work/display" ]; }
-wait_until 15 display_ready || { echo "Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
-if command -v openbox >/dev/null; then
-  openbox --sm-disable >/dev/null 2>&1 &
-  pids+=($!)
-  wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-  wait_until 15 wm_ready || { echo "openbox did not start"; exit 1; }
-fi
+wm_option=""
+command -v openbox >/dev/null || wm_option=--no-wm
+desktop_start 1280x1024 $wm_option || { echo "Xvfb (and openbox) did not start"; exit 1; }
 
 # One run: prints "WALL_MS RSS_KB CPU_MS". The clock starts in this shell right before the
 # program is started ($EPOCHREALTIME needs no extra process); the program prints the wall

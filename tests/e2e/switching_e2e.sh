@@ -19,14 +19,16 @@ for tool in Xvfb openbox xdotool xprop; do
   fi
 done
 
+# shellcheck source=../lib/desktop_session.sh
+source "$(dirname "$0")/../lib/desktop_session.sh"
+
 work=$(mktemp -d)
-server_pids=()
 app_pid=""
 failures=0
 
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null && wait "$app_pid" 2>/dev/null
-  stop_desktop
+  desktop_stop
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -36,50 +38,7 @@ fail() {
   failures=$((failures + 1))
 }
 
-# Runs "$@" every 0.1 s until it succeeds or TIMEOUT seconds have passed.
-wait_until() {
-  local timeout=$1
-  shift
-  local deadline=$((SECONDS + timeout))
-  until "$@"; do
-    ((SECONDS >= deadline)) && return 1
-    sleep 0.1
-  done
-}
-
-# --- X server on a free display (Xvfb picks it and writes its number to fd 3), openbox.
-# Other programs may be starting X servers at the same moment; a failed attempt is retried.
-display_ready() { [ -s "$work/display" ]; }
-server_answers() { xprop -root >/dev/null 2>&1; }
-wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-start_desktop() {
-  : >"$work/display"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-  server_pids+=($!)
-  wait_until 15 display_ready || return 1
-  export DISPLAY=":$(head -n1 "$work/display")"
-  wait_until 15 server_answers || return 1
-  openbox --sm-disable >"$work/openbox.log" 2>&1 &
-  server_pids+=($!)
-  wait_until 15 wm_ready
-}
-stop_desktop() {
-  local i
-  for ((i = ${#server_pids[@]} - 1; i >= 0; i--)); do
-    kill "${server_pids[i]}" 2>/dev/null
-    wait "${server_pids[i]}" 2>/dev/null
-  done
-  server_pids=()
-}
-for attempt in 1 2 3; do
-  start_desktop && break
-  echo "attempt $attempt to start Xvfb and openbox failed"
-  cat "$work/xvfb.log" "$work/openbox.log" 2>/dev/null
-  stop_desktop
-  [ "$attempt" -eq 3 ] && { echo "FAIL: no X server"; exit 1; }
-done
-unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
+desktop_start 1280x1024 || { echo "FAIL: no X server"; exit 1; }
 echo "X server $DISPLAY with openbox"
 
 # --- Queries about the program's windows.

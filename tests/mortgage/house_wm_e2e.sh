@@ -14,6 +14,9 @@ for tool in Xvfb openbox xdotool xprop xwininfo; do
   fi
 done
 
+# shellcheck source=../lib/desktop_session.sh
+source "$(dirname "$0")/../lib/desktop_session.sh"
+
 work=$(mktemp -d)
 pids=()
 failures=0
@@ -23,6 +26,7 @@ cleanup() {
     kill "${pids[i]}" 2>/dev/null
     wait "${pids[i]}" 2>/dev/null
   done
+  desktop_stop
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -30,23 +34,8 @@ fail() {
   echo "FAIL: $*"
   failures=$((failures + 1))
 }
-wait_until() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    ((SECONDS >= deadline)) && return 1
-    sleep 0.1
-  done
-}
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-display_ready() { [ -s "$work/display" ]; }
-wait_until 15 display_ready || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -1 "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 1
+desktop_start 1024x768 || { echo "FAIL: Xvfb and openbox did not start"; exit 1; }
 
 QT_QPA_PLATFORM=xcb "$program" >"$work/out" 2>/dev/null &
 pids+=($!)

@@ -4,45 +4,24 @@
 # Usage: dock_e2e.sh PROGRAM [ARGS...]   (the program prints "window <id>" once shown)
 set -euo pipefail
 
-for tool in Xvfb openbox xdotool xwininfo xdpyinfo xprop; do
+for tool in Xvfb openbox xdotool xwininfo xprop; do
     command -v "$tool" >/dev/null || { echo "skip: $tool missing"; exit 77; }
 done
+
+# shellcheck source=../../../lib/desktop_session.sh
+source "$(dirname "$0")/../../../lib/desktop_session.sh"
 
 workdir="$(mktemp -d)"
 pids=()
 cleanup() {
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+    desktop_stop
     wait 2>/dev/null || true
     rm -rf "$workdir"
 }
 trap cleanup EXIT
 
-# A display number nobody uses; another server may grab the same number at the same moment,
-# so a server that dies or never answers sends us on to the next number.
-display=""
-for n in $(seq 140 199); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >"$workdir/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 100); do
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then display=":$n"; break; fi
-        sleep 0.1
-    done
-    if [ -n "$display" ]; then pids+=("$xvfb_pid"); break; fi
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-done
-[ -n "$display" ] || { echo "FAIL: no X server could be started"; exit 1; }
-export DISPLAY="$display"
-openbox >"$workdir/openbox.log" 2>&1 &
-pids+=($!)
-wm_up=""
-for _ in $(seq 150); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && { wm_up=1; break; }
-    sleep 0.1
-done
-[ -n "$wm_up" ] || { echo "FAIL: openbox did not come up"; cat "$workdir/openbox.log"; exit 1; }
+desktop_start 1280x800 || { echo "FAIL: no X server with openbox could be started"; exit 1; }
 
 QT_QPA_PLATFORM=xcb "$@" >"$workdir/app.log" 2>&1 &
 pids+=($!)
@@ -66,7 +45,7 @@ expect_x() {  # expect_x WANT WHAT
         sleep 0.1
     done
     echo "FAIL: $2: x = $got, expected $1"
-    echo "--- program output"; cat "$workdir/app.log"; cat "$workdir/openbox.log"
+    echo "--- program output"; cat "$workdir/app.log"; cat "$desktop_dir/openbox.log"
     exit 1
 }
 
