@@ -24,11 +24,8 @@
 #include "ui/main/main_texts.h"
 #include "ui/main/main_window_presets.h"
 
-#ifdef ORVANE_HAVE_VOICE
 #include "voice/voice_player.h"
-#endif
 
-#ifdef ORVANE_HAVE_IMAGES
 // Resources compiled into a static library register only when asked to.
 static void register_images() {
     static const bool registered = [] {
@@ -37,16 +34,11 @@ static void register_images() {
     }();
     (void)registered;
 }
-#else
-static void register_images() {}
-#endif
 
 namespace orvane {
 
 struct Tallybox::Voice {
-#ifdef ORVANE_HAVE_VOICE
     VoicePlayer player;
-#endif
 };
 
 namespace {
@@ -272,15 +264,11 @@ void Tallybox::play_clip(std::string_view name) {
         clip_player_(name);
         return;
     }
-#ifdef ORVANE_HAVE_VOICE
+    // Created on the first clip, so that no audio is touched at start-up.
     if (!voice_) {
         voice_ = std::make_unique<Voice>();
     }
     voice_->player.play(name);
-#else
-    // TODO(voice): silent until the voice player library is linked.
-    (void)name;
-#endif
 }
 
 void Tallybox::copy_to_clipboard(std::string_view text) {
