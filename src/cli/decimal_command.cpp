@@ -33,18 +33,6 @@ std::vector<std::string_view> split_tabs(std::string_view line) {
     }
 }
 
-std::string describe(const DecimalResult& result) {
-    switch (result.status) {
-        case DecimalStatus::overflow:
-            return "overflow";
-        case DecimalStatus::divide_by_zero:
-            return "divide-by-zero";
-        case DecimalStatus::ok:
-            break;
-    }
-    return result.value.text();
-}
-
 // Decimal places for round: a plain whole number 0..28.
 std::optional<int> parse_places(std::string_view text) {
     if (text.empty() || text.size() > 2) {
@@ -89,16 +77,16 @@ std::string evaluate(std::string_view line) {
         return "invalid";
     }
     if (op == "add") {
-        return describe(add(*a, *b));
+        return outcome_text(add(*a, *b));
     }
     if (op == "sub") {
-        return describe(subtract(*a, *b));
+        return outcome_text(subtract(*a, *b));
     }
     if (op == "mul") {
-        return describe(multiply(*a, *b));
+        return outcome_text(multiply(*a, *b));
     }
     if (op == "div") {
-        return describe(divide(*a, *b));
+        return outcome_text(divide(*a, *b));
     }
     return "invalid";
 }

@@ -51,4 +51,16 @@ bool operator==(const Decimal& a, const Decimal& b) {
     return WideUint::compare(x, y) == 0;
 }
 
+std::string outcome_text(const DecimalResult& result) {
+    switch (result.status) {
+        case DecimalStatus::overflow:
+            return "overflow";
+        case DecimalStatus::divide_by_zero:
+            return "divide-by-zero";
+        case DecimalStatus::ok:
+            break;
+    }
+    return result.value.text();
+}
+
 }  // namespace orvane

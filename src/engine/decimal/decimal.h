@@ -10,7 +10,7 @@
 namespace orvane {
 
 class Decimal {
-public:
+  public:
     static constexpr int kMaxScale = 28;
 
     constexpr Decimal() = default;  // zero
@@ -43,10 +43,10 @@ public:
     std::uint32_t lo() const { return lo_; }
     std::uint32_t mid() const { return mid_; }
     std::uint32_t hi() const { return hi_; }
-    static Decimal from_parts(std::uint32_t lo, std::uint32_t mid, std::uint32_t hi,
-                              bool negative, int scale);
+    static Decimal from_parts(std::uint32_t lo, std::uint32_t mid, std::uint32_t hi, bool negative,
+                              int scale);
 
-private:
+  private:
     std::uint32_t lo_ = 0;
     std::uint32_t mid_ = 0;
     std::uint32_t hi_ = 0;
@@ -61,6 +61,9 @@ struct DecimalResult {
     DecimalStatus status = DecimalStatus::ok;
     bool ok() const { return status == DecimalStatus::ok; }
 };
+
+// A result as one word or number: its text(), or "overflow" / "divide-by-zero".
+std::string outcome_text(const DecimalResult& result);
 
 // Exact when the exact result fits; otherwise as many fractional digits as fit, rounded
 // to nearest with ties to even. Results beyond 79228162514264337593543950335 are overflow.

@@ -22,18 +22,6 @@ std::vector<std::string> split_tabs(const std::string& line) {
     return fields;
 }
 
-std::string outcome(const DecimalResult& result) {
-    switch (result.status) {
-        case DecimalStatus::overflow:
-            return "overflow";
-        case DecimalStatus::divide_by_zero:
-            return "divide-by-zero";
-        case DecimalStatus::ok:
-            break;
-    }
-    return result.value.text();
-}
-
 std::optional<std::string> compute(const std::string& op, const Decimal& a, const std::string& b) {
     if (op == "round") {
         return round(a, std::stoi(b)).text();
@@ -47,16 +35,16 @@ std::optional<std::string> compute(const std::string& op, const Decimal& a, cons
         return std::nullopt;
     }
     if (op == "add") {
-        return outcome(add(a, *right));
+        return outcome_text(add(a, *right));
     }
     if (op == "sub") {
-        return outcome(subtract(a, *right));
+        return outcome_text(subtract(a, *right));
     }
     if (op == "mul") {
-        return outcome(multiply(a, *right));
+        return outcome_text(multiply(a, *right));
     }
     if (op == "div") {
-        return outcome(divide(a, *right));
+        return outcome_text(divide(a, *right));
     }
     return std::nullopt;
 }
