@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/decimal/decimal.h"
+#include "numeric/decimal.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "app/calculator_windows.h"
 
 #include "app/main_window_behaviour.h"
-#include "expression/bds_window.h"
-#include "mortgage/house_window.h"
+#include "ui/expression/bds_window.h"
+#include "ui/mortgage/house_window.h"
 #include "ui/main/tallybox.h"
 
 namespace orvane::app {

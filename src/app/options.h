@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/startup_values.h"
-#include "ui/common/calculator_kind.h"
+#include "startup/startup_values.h"
+#include "startup/calculator_kind.h"
 
 namespace orvane::app {
 

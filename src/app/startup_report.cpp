@@ -1,7 +1,7 @@
 #include "app/startup_report.h"
 
 #include "engine/calculator.h"
-#include "ui/main/main_window_presets.h"
+#include "startup/main_window_presets.h"
 
 namespace orvane::app {
 

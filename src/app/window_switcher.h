@@ -11,9 +11,9 @@
 #include <optional>
 #include <vector>
 
-#include "app/startup_values.h"
+#include "startup/startup_values.h"
 #include "engine/calculator.h"
-#include "ui/common/calculator_kind.h"
+#include "startup/calculator_kind.h"
 
 namespace orvane::app {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/command_registry.h"
-#include "engine/decimal/decimal.h"
+#include "numeric/decimal.h"
 
 namespace orvane::cli {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "engine/double_text.h"
+#include "numeric/double_text.h"
 #include "engine/result_format.h"
 
 namespace orvane::engine {

@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "engine/decimal/decimal.h"
+#include "numeric/decimal.h"
 
 namespace orvane::engine {
 

@@ -1,6 +1,6 @@
 // The result formatter: clip, display text under the rounding choice, auto-copy.
 #include "engine/calculator.h"
-#include "engine/double_text.h"
+#include "numeric/double_text.h"
 #include "engine/result_format.h"
 
 namespace orvane::engine {

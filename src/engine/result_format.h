@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/decimal/decimal.h"
+#include "numeric/decimal.h"
 
 namespace orvane::engine {
 

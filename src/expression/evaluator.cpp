@@ -1,6 +1,6 @@
 #include "expression/evaluator.h"
 
-#include "engine/double_text.h"
+#include "numeric/double_text.h"
 #include "expression/program.h"
 
 namespace orvane::expression {

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "engine/double_text.h"
+#include "numeric/double_text.h"
 
 namespace orvane::mortgage {
 namespace {

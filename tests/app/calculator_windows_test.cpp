@@ -11,8 +11,8 @@
 #include "app/calculator_windows.h"
 #include "app/options.h"
 #include "app/window_switcher.h"
-#include "expression/bds_window.h"
-#include "mortgage/house_window.h"
+#include "ui/expression/bds_window.h"
+#include "ui/mortgage/house_window.h"
 #include "ui/main/tallybox.h"
 
 using orvane::CalculatorKind;

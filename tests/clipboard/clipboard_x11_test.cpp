@@ -13,7 +13,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/startup_values.h"
+#include "startup/startup_values.h"
 #include "engine/calculator.h"
 #include "ui/common/clipboard_service.h"
 #include "ui/main/tallybox.h"

@@ -22,7 +22,7 @@
 #include "ui/main/click_label.h"
 #include "ui/main/display_font.h"
 #include "ui/main/main_texts.h"
-#include "ui/main/main_window_presets.h"
+#include "startup/main_window_presets.h"
 
 #include "voice/voice_player.h"
 

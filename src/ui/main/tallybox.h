@@ -8,10 +8,10 @@
 #include <memory>
 #include <string_view>
 
-#include "app/startup_values.h"
+#include "startup/startup_values.h"
 #include "engine/calculator.h"
 #include "engine/keyboard.h"
-#include "ui/common/calculator_kind.h"
+#include "startup/calculator_kind.h"
 
 class QCheckBox;
 class QComboBox;

@@ -18,11 +18,11 @@
 #include <vector>
 
 #include "engine/calculator.h"
-#include "ui/common/calculator_kind.h"
+#include "startup/calculator_kind.h"
 #include "ui/common/twips.h"
 #include "ui/egg/color_egg.h"
 #include "ui/main/click_label.h"
-#include "ui/main/main_window_presets.h"
+#include "startup/main_window_presets.h"
 #include "ui/main/tallybox.h"
 
 using orvane::CalculatorKind;

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "app/main_window_behaviour.h"
-#include "app/startup_values.h"
+#include "startup/startup_values.h"
 #include "engine/calculator.h"
 #include "ui/main/tallybox.h"
 

@@ -1,0 +1,23 @@
+#include "startup/main_window_presets.h"
+
+#include <string>
+
+namespace orvane::engine {
+
+LoadPresets main_window_presets(const StartupValues& startup) {
+    LoadPresets presets;
+    presets.voice = startup.has("/f3");
+    presets.autocopy = startup.has("/ac");
+    presets.autoload = startup.has("/ag");
+    if (startup.has("/u")) {
+        presets.rounding = std::string(kRoundingRound);
+        presets.decimals = std::to_string(startup.option_decimals);
+    }
+    if (startup.has("/c")) {
+        presets.rounding = std::string(kRoundingCut);
+        presets.decimals = std::to_string(startup.option_decimals);
+    }
+    return presets;
+}
+
+}  // namespace orvane::engine

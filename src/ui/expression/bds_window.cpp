@@ -1,0 +1,263 @@
+#include "ui/expression/bds_window.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include "expression/formula_steps.h"
+#include "ui/expression/hover_label.h"
+#include "ui/common/clipboard_service.h"
+#include "ui/common/fonts.h"
+#include "ui/common/twips.h"
+
+namespace orvane {
+namespace {
+
+const QColor kDarkRed(128, 0, 0);
+const QColor kDarkBlue(0, 0, 192);
+const QColor kHoverRed(255, 0, 0);
+const QColor kFrameGrey(128, 128, 128);
+
+QString from_view(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void set_text_colour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+QColor button_text_colour() {
+    return QPalette().color(QPalette::ButtonText);
+}
+
+void show_critical(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::critical(parent, title, text, QMessageBox::Ok);
+}
+
+}  // namespace
+
+BDS::BDS(const StartupValues& startup, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      reportError_(show_critical) {
+    setWindowTitle(QStringLiteral("Orvane表达式计算器"));
+    // The window keeps its designed size: a resize snaps back, so it is simply fixed.
+    setFixedSize(twips(6615), twips(3630));
+    // Controls without a font of their own show the window's: the desktop's plain sans face
+    // (left alone, the toolkit may pick a fixed-pitch face here).
+    setFont(ui_font(Face::Default, 9));
+    setMouseTracking(true);
+    createControls();
+
+    setTabOrder(formula_, compute_);
+    setTabOrder(compute_, autoCopy_);
+    for (QWidget* control : {static_cast<QWidget*>(formula_), static_cast<QWidget*>(compute_),
+                             static_cast<QWidget*>(autoCopy_)}) {
+        control->installEventFilter(this);
+    }
+    formula_->setFocus();
+
+    if (expression::autocopy_ticked_on_load(startup.start_mode)) {
+        autoCopy_->setChecked(true);
+    }
+    if (const QScreen* screen = this->screen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+void BDS::setErrorReporter(ErrorReporter reporter) {
+    reportError_ = std::move(reporter);
+}
+
+void BDS::createControls() {
+    autoCopy_ = new QCheckBox(QStringLiteral("自动复制结果"), this);
+    autoCopy_->setObjectName(QStringLiteral("C_AutoCopy"));
+    place(autoCopy_, 5040, 120, 1455, 255);
+
+    compute_ = new QPushButton(QStringLiteral("计算"), this);
+    compute_->setObjectName(QStringLiteral("Cmd_BDS"));
+    compute_->setFont(ui_font(Face::SimSun, 9));
+    compute_->setAutoDefault(false);
+    place(compute_, 5400, 1005, 1095, 405);
+    connect(compute_, &QPushButton::clicked, this, &BDS::evaluateFormula);
+
+    formula_ = new QLineEdit(this);
+    formula_->setObjectName(QStringLiteral("T_BDS"));
+    formula_->setFont(ui_font(Face::Tahoma, 12));
+    place(formula_, 120, 480, 6375, 405);
+    connect(formula_, &QLineEdit::returnPressed, this, [this] {
+        if (expression::enter_evaluates(static_cast<std::size_t>(formula_->text().size()))) {
+            evaluateFormula();
+        }
+    });
+
+    addSwitchLabel("L_House", QStringLiteral("F7 = 按揭贷款计算器"), {1860, 3360, 1755, 195},
+                   CalculatorKind::Mortgage);
+    addSwitchLabel("L_Normal", QStringLiteral("F1 = 标准计算器"), {120, 3360, 1395, 195},
+                   CalculatorKind::Standard);
+
+    QLabel* hint =
+        addLabel("Label5", QStringLiteral("点击运算符或函数可直接输入"), {3600, 2880, 2775, 255});
+    set_text_colour(hint, kDarkRed);
+
+    addInsertLabel("L_cos", QStringLiteral("余弦: cos()"), QStringLiteral("cos()"),
+                   {2520, 2280, 1095, 255});
+    addInsertLabel("L_tan", QStringLiteral("正切: tan()"), QStringLiteral("tan()"),
+                   {3960, 2280, 1095, 255});
+    addInsertLabel("L_log", QStringLiteral("自然对数: log()"), QStringLiteral("log()"),
+                   {1200, 2760, 1455, 255});
+    addInsertLabel("L_sin", QStringLiteral("正弦: sin()"), QStringLiteral("sin()"),
+                   {1200, 2280, 975, 255});
+    addInsertLabel("L_ChengFang", QStringLiteral("乘方: ^"), QStringLiteral("^"),
+                   {5040, 1800, 735, 255});
+    addInsertLabel("L_Jian", QStringLiteral("减: -"), QStringLiteral("-"), {2160, 1800, 615, 255});
+    addInsertLabel("L_Cheng", QStringLiteral("乘: *"), QStringLiteral("*"), {3120, 1800, 615, 255});
+    addInsertLabel("L_Chu", QStringLiteral("除: /"), QStringLiteral("/"), {4080, 1800, 615, 255});
+    addInsertLabel("L_Jia", QStringLiteral("加: +"), QStringLiteral("+"), {1200, 1800, 615, 255});
+
+    QLabel* functions = addLabel("Label2", QStringLiteral("函    数："), {240, 2280, 975, 255});
+    set_text_colour(functions, kDarkRed);
+    QLabel* operators = addLabel("Label1", QStringLiteral("运算符："), {240, 1800, 855, 255});
+    set_text_colour(operators, kDarkRed);
+
+    // An outline only; the pointer passes through it to the window's background.
+    panel_ = new QFrame(this);
+    panel_->setObjectName(QStringLiteral("Shape1"));
+    panel_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel_->setLineWidth(1);
+    set_text_colour(panel_, kFrameGrey);
+    panel_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    place(panel_, 120, 1560, 6375, 1695);
+    panel_->lower();
+
+    QLabel* instruction =
+        addLabel("Label3", QStringLiteral("在下框中输入表达式，按回车或点击计算按钮："),
+                 {120, 120, 4455, 255});
+    instruction->setFont(ui_font(Face::SimSun, 9));
+    QLabel* caption = addLabel("Label4", QStringLiteral("计算结果："), {120, 1080, 1095, 255});
+    caption->setFont(ui_font(Face::SimSun, 9));
+
+    result_ = addLabel("L_BDS", QString(), {1200, 960, 3975, 495});
+    result_->setFont(ui_font(Face::Tahoma, 18, true));
+    set_text_colour(result_, kDarkBlue);
+
+    resetLabelColours();
+}
+
+QLabel* BDS::addLabel(const char* name, const QString& caption, QRect geometry) {
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(ui_font(Face::Tahoma, 10.5));
+    place(label, geometry.x(), geometry.y(), geometry.width(), geometry.height());
+    return label;
+}
+
+expression::HoverLabel* BDS::addInsertLabel(const char* name, const QString& caption,
+                                            const QString& inserted, QRect geometry) {
+    auto* label = new expression::HoverLabel(caption, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(ui_font(Face::Tahoma, 10.5));
+    label->setCursor(expression::pen_cursor());
+    place(label, geometry.x(), geometry.y(), geometry.width(), geometry.height());
+    connect(label, &expression::HoverLabel::clicked, this,
+            [this, inserted] { insertIntoFormula(inserted); });
+    connect(label, &expression::HoverLabel::hovered, this,
+            [label] { set_text_colour(label, kHoverRed); });
+    hoverLabels_.push_back(label);
+    return label;
+}
+
+expression::HoverLabel* BDS::addSwitchLabel(const char* name, const QString& caption,
+                                            QRect geometry, CalculatorKind target) {
+    auto* label = new expression::HoverLabel(caption, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(label, geometry.x(), geometry.y(), geometry.width(), geometry.height());
+    connect(label, &expression::HoverLabel::clicked, this,
+            [this, target] { emit switchRequested(target); });
+    connect(label, &expression::HoverLabel::hovered, this,
+            [label] { set_text_colour(label, kHoverRed); });
+    hoverLabels_.push_back(label);
+    return label;
+}
+
+// The formula is cleaned and written back (the caret then stands at the start); a value
+// replaces the result caption, an error leaves it and is reported; auto-copy then copies
+// whatever caption is shown, after a failure too.
+void BDS::evaluateFormula() {
+    const expression::Evaluation evaluation =
+        expression::evaluate_typed(formula_->text().toStdString());
+    formula_->setText(QString::fromStdString(evaluation.cleaned));
+    formula_->setCursorPosition(0);
+    if (evaluation.ok) {
+        result_->setText(QString::fromStdString(evaluation.caption));
+    } else if (reportError_) {
+        reportError_(this, from_view(expression::kErrorTitle),
+                     from_view(expression::kErrorMessage));
+    }
+    if (autoCopy_->isChecked()) {
+        copy_to_clipboard(result_->text());
+    }
+}
+
+// Replaces the selection, or inserts at the caret; the caret ends after the inserted text
+// and the focus stays where it was.
+void BDS::insertIntoFormula(const QString& text) {
+    formula_->insert(text);
+}
+
+bool BDS::handleSwitchKey(const QKeyEvent* event) {
+    if (event->isAutoRepeat()) {
+        return false;
+    }
+    if (event->key() == Qt::Key_F1) {
+        emit switchRequested(CalculatorKind::Standard);
+        return true;
+    }
+    if (event->key() == Qt::Key_F7) {
+        emit switchRequested(CalculatorKind::Mortgage);
+        return true;
+    }
+    return false;
+}
+
+// The window sees F1 and F7 before the control that has the focus.
+bool BDS::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyRelease && handleSwitchKey(static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void BDS::keyReleaseEvent(QKeyEvent* event) {
+    if (!handleSwitchKey(event)) {
+        QWidget::keyReleaseEvent(event);
+    }
+}
+
+// Over the background (the outline included) the labels lose their hover colour; over a
+// control or a plain label nothing changes.
+void BDS::mouseMoveEvent(QMouseEvent* event) {
+    if (childAt(event->position().toPoint()) == nullptr) {
+        resetLabelColours();
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void BDS::resetLabelColours() {
+    const QColor colour = button_text_colour();
+    for (expression::HoverLabel* label : hoverLabels_) {
+        set_text_colour(label, colour);
+    }
+}
+
+}  // namespace orvane

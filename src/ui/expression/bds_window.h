@@ -1,0 +1,64 @@
+// The expression calculator window: a formula box, a compute button, the result label, an
+// auto-copy box and labels that write operators and functions into the formula.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+#include "startup/startup_values.h"
+#include "startup/calculator_kind.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace orvane {
+
+namespace expression {
+class HoverLabel;
+}
+
+class BDS : public QWidget {
+    Q_OBJECT
+  public:
+    explicit BDS(const orvane::StartupValues& startup, QWidget* parent = nullptr);
+
+    // Shows an error to the user; a critical message box unless replaced (tests record it).
+    using ErrorReporter =
+        std::function<void(QWidget* parent, const QString& title, const QString& text)>;
+    void setErrorReporter(ErrorReporter reporter);
+
+  signals:
+    void switchRequested(orvane::CalculatorKind target);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    void createControls();
+    expression::HoverLabel* addInsertLabel(const char* name, const QString& caption,
+                                           const QString& inserted, QRect twips_geometry);
+    expression::HoverLabel* addSwitchLabel(const char* name, const QString& caption,
+                                           QRect twips_geometry, CalculatorKind target);
+    QLabel* addLabel(const char* name, const QString& caption, QRect twips_geometry);
+
+    void evaluateFormula();
+    void insertIntoFormula(const QString& text);
+    bool handleSwitchKey(const QKeyEvent* event);
+    void resetLabelColours();
+
+    QCheckBox* autoCopy_ = nullptr;
+    QPushButton* compute_ = nullptr;
+    QLineEdit* formula_ = nullptr;
+    QLabel* result_ = nullptr;
+    QFrame* panel_ = nullptr;
+    std::vector<expression::HoverLabel*> hoverLabels_;
+    ErrorReporter reportError_;
+};
+
+}  // namespace orvane

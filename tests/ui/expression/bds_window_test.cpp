@@ -1,0 +1,380 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "ui/expression/bds_window.h"
+
+using orvane::BDS;
+using orvane::CalculatorKind;
+
+Q_DECLARE_METATYPE(CalculatorKind)
+
+namespace {
+
+const QString kErrorTitle = QStringLiteral("表达式错误");
+const QString kErrorText = QStringLiteral("表达式有错误，请检查运算符或函数是否正确。");
+
+// A window with its controls and a record of the error messages it reported.
+struct Window {
+    explicit Window(int start_mode = 0) {
+        orvane::StartupValues startup;
+        startup.start_mode = start_mode;
+        bds = std::make_unique<BDS>(startup);
+        bds->setErrorReporter([this](QWidget*, const QString& title, const QString& text) {
+            errors << title + QLatin1Char('|') + text;
+        });
+        formula = bds->findChild<QLineEdit*>(QStringLiteral("T_BDS"));
+        compute = bds->findChild<QPushButton*>(QStringLiteral("Cmd_BDS"));
+        result = bds->findChild<QLabel*>(QStringLiteral("L_BDS"));
+        autoCopy = bds->findChild<QCheckBox*>(QStringLiteral("C_AutoCopy"));
+    }
+
+    bool showActive() {
+        bds->show();
+        bds->activateWindow();
+        return QTest::qWaitForWindowActive(bds.get());
+    }
+
+    QLabel* label(const QString& name) const { return bds->findChild<QLabel*>(name); }
+
+    void evaluate(const QString& typed) {
+        formula->setText(typed);
+        QTest::mouseClick(compute, Qt::LeftButton);
+    }
+
+    std::unique_ptr<BDS> bds;
+    QLineEdit* formula = nullptr;
+    QPushButton* compute = nullptr;
+    QLabel* result = nullptr;
+    QCheckBox* autoCopy = nullptr;
+    QStringList errors;
+};
+
+QColor textColour(const QWidget* widget) {
+    return widget->palette().color(QPalette::WindowText);
+}
+
+void moveOver(QWidget* target, QPoint position) {
+    QMouseEvent move(QEvent::MouseMove, position, target->mapToGlobal(position), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+}
+
+}  // namespace
+
+class BdsWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void insertLabelsWriteAtTheCaret_data();
+    void insertLabelsWriteAtTheCaret();
+    void enterEvaluatesOnlyLongerFormulas_data();
+    void enterEvaluatesOnlyLongerFormulas();
+    void computeCleansTheFormulaAndShowsTheCaption_data();
+    void computeCleansTheFormulaAndShowsTheCaption();
+    void errorKeepsThePreviousAnswer();
+    void autoCopyCopiesTheCaptionShown_data();
+    void autoCopyCopiesTheCaptionShown();
+    void autoCopyIsTickedOnlyInStartMode7_data();
+    void autoCopyIsTickedOnlyInStartMode7();
+    void switchKeysAndLabelsRequestASwitch_data();
+    void switchKeysAndLabelsRequestASwitch();
+    void tabVisitsFormulaButtonAndCheckBox();
+    void hoverColourStaysUntilTheBackground();
+    void sizeSnapsBack();
+};
+
+void BdsWindowTest::insertLabelsWriteAtTheCaret_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("selectionStart");  // -1: no selection
+    QTest::addColumn<int>("cursorOrLength");  // caret, or the selection's length
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("expectedCursor");
+
+    QTest::newRow("sin after 2") << "2" << -1 << 1 << "L_sin"
+                                 << "2sin()" << 6;
+    QTest::newRow("star over 3+4") << "3+4" << 0 << 3 << "L_Cheng"
+                                   << "*" << 1;
+    QTest::newRow("plus between digits") << "12" << -1 << 1 << "L_Jia"
+                                         << "1+2" << 2;
+    QTest::newRow("minus over part") << "1+2+3" << 1 << 2 << "L_Jian"
+                                     << "1-+3" << 2;
+    QTest::newRow("log at the start") << "5" << -1 << 0 << "L_log"
+                                      << "log()5" << 5;
+    QTest::newRow("cos into empty box") << "" << -1 << 0 << "L_cos"
+                                        << "cos()" << 5;
+    QTest::newRow("tan at the end") << "1+" << -1 << 2 << "L_tan"
+                                    << "1+tan()" << 7;
+    QTest::newRow("divide") << "8" << -1 << 1 << "L_Chu"
+                            << "8/" << 2;
+    QTest::newRow("power") << "2" << -1 << 1 << "L_ChengFang"
+                           << "2^" << 2;
+}
+
+void BdsWindowTest::insertLabelsWriteAtTheCaret() {
+    QFETCH(QString, text);
+    QFETCH(int, selectionStart);
+    QFETCH(int, cursorOrLength);
+    QFETCH(QString, label);
+    QFETCH(QString, expected);
+    QFETCH(int, expectedCursor);
+
+    Window w;
+    QVERIFY(w.showActive());
+    w.formula->setText(text);
+    if (selectionStart < 0) {
+        w.formula->setCursorPosition(cursorOrLength);
+    } else {
+        w.formula->setSelection(selectionStart, cursorOrLength);
+    }
+    QTest::mouseClick(w.label(label), Qt::LeftButton);
+
+    QCOMPARE(w.formula->text(), expected);
+    QCOMPARE(w.formula->cursorPosition(), expectedCursor);
+    QVERIFY(!w.formula->hasSelectedText());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.formula));
+}
+
+void BdsWindowTest::enterEvaluatesOnlyLongerFormulas_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("boxAfter");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("errors");
+
+    QTest::newRow("two characters do nothing") << "12"
+                                               << "12"
+                                               << "" << 0;
+    QTest::newRow("a broken two-character formula does nothing") << "1+"
+                                                                 << "1+"
+                                                                 << "" << 0;
+    QTest::newRow("1 space 2 is three characters") << "1 2"
+                                                   << "12"
+                                                   << "12" << 0;
+    QTest::newRow("a third") << "1/3"
+                             << "1/3"
+                             << "0.3333333333" << 0;
+    QTest::newRow("three characters that fail") << "1+ "
+                                                << "1+"
+                                                << "" << 1;
+}
+
+void BdsWindowTest::enterEvaluatesOnlyLongerFormulas() {
+    QFETCH(QString, typed);
+    QFETCH(QString, boxAfter);
+    QFETCH(QString, caption);
+    QFETCH(int, errors);
+
+    Window w;
+    QVERIFY(w.showActive());
+    QTest::keyClicks(w.formula, typed);
+    QTest::keyClick(w.formula, Qt::Key_Return);
+
+    QCOMPARE(w.formula->text(), boxAfter);
+    QCOMPARE(w.result->text(), caption);
+    QCOMPARE(w.errors.size(), errors);
+}
+
+void BdsWindowTest::computeCleansTheFormulaAndShowsTheCaption_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("cleaned");
+    QTest::addColumn<QString>("caption");
+
+    QTest::newRow("spaces vanish") << " 1 + 2 "
+                                   << "1+2"
+                                   << "3";
+    QTest::newRow("power cut to twelve") << "2^50"
+                                         << "2^50"
+                                         << "1.1258999068";
+    QTest::newRow("short formula by button") << "7"
+                                             << "7"
+                                             << "7";
+    QTest::newRow("empty formula, empty caption") << ""
+                                                  << ""
+                                                  << "";
+    QTest::newRow("full-width space stays and fails") << "1\u30002"
+                                                      << "1\u30002"
+                                                      << "";
+}
+
+void BdsWindowTest::computeCleansTheFormulaAndShowsTheCaption() {
+    QFETCH(QString, typed);
+    QFETCH(QString, cleaned);
+    QFETCH(QString, caption);
+
+    Window w;
+    w.formula->setText(typed);
+    w.formula->setCursorPosition(typed.size());
+    QTest::mouseClick(w.compute, Qt::LeftButton);
+
+    QCOMPARE(w.formula->text(), cleaned);
+    QCOMPARE(w.formula->cursorPosition(), 0);  // rewriting the box puts the caret first
+    QCOMPARE(w.result->text(), caption);
+}
+
+void BdsWindowTest::errorKeepsThePreviousAnswer() {
+    Window w;
+    w.evaluate(QStringLiteral("2^50"));
+    QCOMPARE(w.result->text(), QStringLiteral("1.1258999068"));
+    QVERIFY(w.errors.isEmpty());
+
+    const QStringList failing = {QStringLiteral("1 +"), QStringLiteral("1/0"),
+                                 QStringLiteral("foo(1)"), QStringLiteral("sin()")};
+    for (const QString& formula : failing) {
+        w.evaluate(formula);
+        QCOMPARE(w.result->text(), QStringLiteral("1.1258999068"));
+    }
+    QCOMPARE(w.errors.size(), failing.size());
+    QCOMPARE(w.errors.first(), kErrorTitle + QLatin1Char('|') + kErrorText);
+    QCOMPARE(w.formula->text(), QStringLiteral("sin()"));
+}
+
+void BdsWindowTest::autoCopyCopiesTheCaptionShown_data() {
+    QTest::addColumn<bool>("ticked");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<QString>("clipboard");
+
+    QTest::newRow("failure copies the previous answer") << true << "1/3"
+                                                        << "1+"
+                                                        << "0.3333333333";
+    QTest::newRow("failure with no answer copies empty") << true << ""
+                                                         << "1+"
+                                                         << "";
+    QTest::newRow("success copies the new caption") << true << "2^50"
+                                                    << "3*3"
+                                                    << "9";
+    QTest::newRow("unticked leaves the clipboard") << false << "1/3"
+                                                   << "1+"
+                                                   << "untouched";
+}
+
+void BdsWindowTest::autoCopyCopiesTheCaptionShown() {
+    QFETCH(bool, ticked);
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(QString, clipboard);
+
+    Window w;
+    w.autoCopy->setChecked(ticked);
+    if (!first.isEmpty()) {
+        w.evaluate(first);
+    }
+    QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+    w.evaluate(second);
+    QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+}
+
+void BdsWindowTest::autoCopyIsTickedOnlyInStartMode7_data() {
+    QTest::addColumn<int>("startMode");
+    QTest::addColumn<bool>("ticked");
+    QTest::newRow("plain start") << 0 << false;
+    QTest::newRow("expression window") << 1 << false;
+    QTest::newRow("auto-copy alone") << 6 << false;
+    QTest::newRow("expression window with auto-copy") << 7 << true;
+}
+
+void BdsWindowTest::autoCopyIsTickedOnlyInStartMode7() {
+    QFETCH(int, startMode);
+    QFETCH(bool, ticked);
+    Window w(startMode);
+    QCOMPARE(w.autoCopy->isChecked(), ticked);
+}
+
+void BdsWindowTest::switchKeysAndLabelsRequestASwitch_data() {
+    QTest::addColumn<QString>("control");  // a label to click, or a control to release a key in
+    QTest::addColumn<int>("key");          // 0: click the control
+    QTest::addColumn<CalculatorKind>("target");
+
+    QTest::newRow("F1 in the formula") << "T_BDS" << int(Qt::Key_F1) << CalculatorKind::Standard;
+    QTest::newRow("F7 in the formula") << "T_BDS" << int(Qt::Key_F7) << CalculatorKind::Mortgage;
+    QTest::newRow("F7 on the button") << "Cmd_BDS" << int(Qt::Key_F7) << CalculatorKind::Mortgage;
+    QTest::newRow("F1 on the check box")
+        << "C_AutoCopy" << int(Qt::Key_F1) << CalculatorKind::Standard;
+    QTest::newRow("standard label") << "L_Normal" << 0 << CalculatorKind::Standard;
+    QTest::newRow("mortgage label") << "L_House" << 0 << CalculatorKind::Mortgage;
+}
+
+void BdsWindowTest::switchKeysAndLabelsRequestASwitch() {
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(CalculatorKind, target);
+
+    Window w;
+    w.formula->setText(QStringLiteral("1+2"));
+    QSignalSpy spy(w.bds.get(), &BDS::switchRequested);
+    auto* widget = w.bds->findChild<QWidget*>(control);
+    QVERIFY(widget != nullptr);
+    if (key == 0) {
+        QTest::mouseClick(widget, Qt::LeftButton);
+    } else {
+        QTest::keyRelease(widget, static_cast<Qt::Key>(key));
+    }
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.first().first().value<CalculatorKind>(), target);
+    QCOMPARE(w.result->text(), QString());  // a switch evaluates nothing
+}
+
+void BdsWindowTest::tabVisitsFormulaButtonAndCheckBox() {
+    Window w;
+    QVERIFY(w.showActive());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.formula));
+    const QList<QWidget*> expected = {w.compute, w.autoCopy, w.formula};
+    for (QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+}
+
+void BdsWindowTest::hoverColourStaysUntilTheBackground() {
+    Window w;
+    const QColor red(255, 0, 0);
+    const QColor normal = QPalette().color(QPalette::ButtonText);
+    QLabel* plus = w.label(QStringLiteral("L_Jia"));
+    QLabel* standard = w.label(QStringLiteral("L_Normal"));
+    QCOMPARE(textColour(plus), normal);
+
+    moveOver(plus, QPoint(3, 3));
+    moveOver(standard, QPoint(3, 3));
+    QCOMPARE(textColour(plus), red);
+    QCOMPARE(textColour(standard), red);
+
+    // Over a plain label or a control the colours stay.
+    const QLabel* heading = w.label(QStringLiteral("Label1"));
+    moveOver(w.bds.get(), heading->geometry().center());
+    moveOver(w.bds.get(), w.formula->geometry().center());
+    QCOMPARE(textColour(plus), red);
+
+    // Inside the outline, away from every label: that is background.
+    const QPoint insideOutline(420, 160);
+    QCOMPARE(w.bds->childAt(insideOutline), nullptr);
+    moveOver(w.bds.get(), insideOutline);
+    QCOMPARE(textColour(plus), normal);
+    QCOMPARE(textColour(standard), normal);
+
+    moveOver(plus, QPoint(3, 3));
+    moveOver(w.bds.get(), QPoint(2, 2));
+    QCOMPARE(textColour(plus), normal);
+    // The dark red headings never change.
+    QCOMPARE(textColour(heading), QColor(128, 0, 0));
+}
+
+void BdsWindowTest::sizeSnapsBack() {
+    Window w;
+    const QSize designed = w.bds->size();
+    QCOMPARE(designed, QSize(441, 242));
+    w.bds->resize(800, 600);
+    QCOMPARE(w.bds->size(), designed);
+    w.bds->resize(100, 100);
+    QCOMPARE(w.bds->size(), designed);
+}
+
+QTEST_MAIN(BdsWindowTest)
+#include "bds_window_test.moc"
