@@ -14,8 +14,8 @@ for tool in Xvfb openbox xdotool xprop xwininfo; do
   fi
 done
 
-# shellcheck source=../lib/desktop_session.sh
-source "$(dirname "$0")/../lib/desktop_session.sh"
+# shellcheck source=../../lib/desktop_session.sh
+source "$(dirname "$0")/../../lib/desktop_session.sh"
 
 work=$(mktemp -d)
 pids=()
