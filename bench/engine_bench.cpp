@@ -45,8 +45,8 @@ void BM_MillionRandomKeys(benchmark::State& state) {
         orvane::engine::LoadPresets presets;
         presets.voice = true;
         presets.autocopy = true;
-        presets.rounding = std::string(orvane::engine::kRoundingRound);
-        presets.decimals = "2";
+        presets.rounding = orvane::engine::Rounding::round;
+        presets.decimals = 2;
         calculator.load(presets);
         for (const Key key : keys) {
             calculator.press(key);

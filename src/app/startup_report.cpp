@@ -1,6 +1,7 @@
 #include "app/startup_report.h"
 
 #include "engine/calculator.h"
+#include "engine/screen_texts.h"
 #include "startup/main_window_presets.h"
 
 namespace orvane::app {
@@ -9,16 +10,6 @@ namespace {
 
 std::string on_off(bool on) {
     return on ? "on" : "off";
-}
-
-std::string rounding_word(std::string_view mode_text) {
-    if (mode_text == engine::kRoundingCut) {
-        return "cut";
-    }
-    if (mode_text == engine::kRoundingRound) {
-        return "round";
-    }
-    return "none";
 }
 
 }  // namespace
@@ -40,8 +31,8 @@ std::vector<ReportLine> startup_report(const Startup& startup) {
         {"voice", on_off(calculator.registers().voice_on)},
         {"autocopy", on_off(controls.autocopy)},
         {"autoload", on_off(controls.autoload)},
-        {"rounding", rounding_word(controls.rounding)},
-        {"decimals", controls.decimals},
+        {"rounding", std::string(engine::rounding_word(controls.rounding))},
+        {"decimals", std::to_string(controls.decimals)},
         {"bds_autocopy", on_off(expression_autocopy(values))},
     };
 }

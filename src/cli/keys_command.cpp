@@ -14,6 +14,7 @@
 #include "cli/command_registry.h"
 #include "engine/calculator.h"
 #include "engine/key_names.h"
+#include "engine/screen_texts.h"
 
 namespace {
 
@@ -91,23 +92,18 @@ std::optional<Action> action_for_token(std::string_view token) {
     const std::string_view name = token.substr(0, equals_sign);
     const std::string_view value = token.substr(equals_sign + 1);
     if (name == "rounding") {
-        std::string_view mode;
-        if (value == "none") {
-            mode = orvane::engine::kRoundingNone;
-        } else if (value == "cut") {
-            mode = orvane::engine::kRoundingCut;
-        } else if (value == "round") {
-            mode = orvane::engine::kRoundingRound;
-        } else {
+        const auto mode = orvane::engine::rounding_from_word(value);
+        if (!mode) {
             return std::nullopt;
         }
-        return [mode](Session& s) { s.calculator->set_rounding(mode); };
+        return [m = *mode](Session& s) { s.calculator->set_rounding(m); };
     }
     if (name == "decimals") {
-        if (value.size() != 1 || value[0] < '0' || value[0] > '4') {
+        if (value.size() != 1 || value[0] < '0' ||
+            value[0] > '0' + orvane::engine::kListedDecimals) {
             return std::nullopt;
         }
-        return [text = std::string(value)](Session& s) { s.calculator->set_decimals(text); };
+        return [count = value[0] - '0'](Session& s) { s.calculator->set_decimals(count); };
     }
     if (name == "autocopy" || name == "autoload") {
         const auto ticked = on_off(value);
@@ -128,11 +124,12 @@ nlohmann::ordered_json trace_line(std::string_view token, const Session& s) {
     nlohmann::ordered_json line;
     line["key"] = token;
     line["display"] = controls.display;
-    line["sign"] = controls.sign_visible ? controls.sign : std::string();
+    line["sign"] =
+        controls.sign_visible ? orvane::engine::operator_symbol(controls.sign) : std::string_view();
     line["memory"] = controls.memory;
     line["gt"] = controls.grand_total;
     line["accumulator"] = s.calculator->accumulator_text();
-    line["pending_op"] = registers.pending_op;
+    line["pending_op"] = orvane::engine::operator_symbol(registers.pending_op);
     line["operand"] = registers.operand;
     line["last_operand"] = registers.last_operand;
     line["entry_active"] = controls.entry_active;

@@ -4,8 +4,8 @@
 
 #include <utility>
 
-#include "numeric/double_text.h"
 #include "engine/result_format.h"
+#include "numeric/double_text.h"
 
 namespace orvane::engine {
 namespace {
@@ -78,15 +78,15 @@ void Calculator::press(Key key) {
     flush_effects();
 }
 
-void Calculator::set_rounding(std::string_view mode_text) {
-    controls_.rounding = std::string(mode_text);
-    controls_.decimals_enabled = mode_text != kRoundingNone;
+void Calculator::set_rounding(Rounding mode) {
+    controls_.rounding = mode;
+    controls_.decimals_enabled = mode != Rounding::none;
 }
 
-void Calculator::set_decimals(std::string_view text) {
-    // The list offers whole numbers only; anything else would leave no defined rule.
-    if (decimals_count(text)) {
-        controls_.decimals = std::string(text);
+void Calculator::set_decimals(int count) {
+    // Beyond the decimal type's scale there is no defined rule.
+    if (count >= 0 && count <= Decimal::kMaxScale) {
+        controls_.decimals = count;
     }
 }
 
@@ -165,13 +165,13 @@ Calculator::Step Calculator::run(Key key) {
             clear_all_key();
             break;
         case Key::Add:
-            return operator_key(kPlus, "wav_jia");
+            return operator_key(Operator::add, "wav_jia");
         case Key::Subtract:
-            return operator_key(kMinus, "wav_jian");
+            return operator_key(Operator::subtract, "wav_jian");
         case Key::Multiply:
-            return operator_key(kTimes, "wav_chen");
+            return operator_key(Operator::multiply, "wav_chen");
         case Key::Divide:
-            return operator_key(kDivide, "wav_chu");
+            return operator_key(Operator::divide, "wav_chu");
         case Key::Equals:
             return equals();
         case Key::Percent:

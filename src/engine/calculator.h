@@ -15,10 +15,34 @@ namespace orvane::engine {
 
 // One click operation each; the keyboard tables map keys onto these.
 enum class Key {
-    Digit0, Digit1, Digit2, Digit3, Digit4, Digit5, Digit6, Digit7, Digit8, Digit9,
-    DoubleZero, Point, Sign, Backspace, Clear, ClearAll,
-    Add, Subtract, Multiply, Divide, Equals, Percent, SquareRoot,
-    MemoryStore, MemoryAdd, MemoryRead, MemoryClear, GrandTotal,
+    Digit0,
+    Digit1,
+    Digit2,
+    Digit3,
+    Digit4,
+    Digit5,
+    Digit6,
+    Digit7,
+    Digit8,
+    Digit9,
+    DoubleZero,
+    Point,
+    Sign,
+    Backspace,
+    Clear,
+    ClearAll,
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    Equals,
+    Percent,
+    SquareRoot,
+    MemoryStore,
+    MemoryAdd,
+    MemoryRead,
+    MemoryClear,
+    GrandTotal,
     VoiceSwitch,
 };
 
@@ -26,25 +50,23 @@ enum class Key {
 // decimal after a computation, or a square root (binary double).
 using Accumulator = std::variant<std::monostate, std::string, Decimal, double>;
 
-// Operator symbols as the indicator shows them.
-inline constexpr std::string_view kPlus = "＋";
-inline constexpr std::string_view kMinus = "－";
-inline constexpr std::string_view kTimes = "×";
-inline constexpr std::string_view kDivide = "÷";
+// The operator the indicator shows, and the one an operation will apply.
+enum class Operator { none, add, subtract, multiply, divide };
+
+// How a computed result is written: as it comes (cut to the display), cut, or rounded to the
+// chosen number of decimals.
+enum class Rounding { none, cut, round };
+
 // Display texts that are not numbers.
 inline constexpr std::string_view kDivideByZeroText = "0不能为除数";
 inline constexpr std::string_view kOverflowText = "溢出";
-// Rounding modes (the texts of the mode list).
-inline constexpr std::string_view kRoundingNone = "不作处理";
-inline constexpr std::string_view kRoundingCut = "直接舍去";
-inline constexpr std::string_view kRoundingRound = "四舍五入";
 inline constexpr int kDisplayLimit = 12;
 inline constexpr std::string_view kEasterEggTrigger = "19970314";
 
 // Variables of the window object: they survive a switch to another calculator and back.
 struct Registers {
     Accumulator accumulator;
-    std::string pending_op;
+    Operator pending_op = Operator::none;
     std::string operand;
     std::string last_operand;
     bool result_shown = false;
@@ -55,35 +77,35 @@ struct Registers {
 
 // What lives in the window's controls: every load of the window resets it.
 struct Controls {
-    std::string display;               // T_Show
-    std::string sign;                  // T_Sign text
-    bool sign_visible = false;         // T_Sign shown
-    std::string memory;                // T_Memory
+    std::string display;             // T_Show
+    Operator sign = Operator::none;  // the operator indicator
+    bool sign_visible = false;       // the indicator shown
+    std::string memory;              // T_Memory
     std::string grand_total = "0";
-    std::string rounding{kRoundingNone};  // Combo_Cut text
-    std::string decimals = "0";        // Combo_Dot text
-    bool decimals_enabled = false;     // Combo_Dot enabled (not for "不作处理")
-    bool autocopy = false;             // C_AutoCopy
-    bool autoload = false;             // C_AutoLoad (Timer1 runs exactly while true)
-    bool voice_indicator = false;      // T_SoundSign shown
+    Rounding rounding = Rounding::none;  // the rounding list
+    int decimals = 0;                    // the decimals list
+    bool decimals_enabled = false;       // the decimals list enabled (not for Rounding::none)
+    bool autocopy = false;               // C_AutoCopy
+    bool autoload = false;               // C_AutoLoad (Timer1 runs exactly while true)
+    bool voice_indicator = false;        // T_SoundSign shown
     bool entry_active = false;
-    std::string clip_text;             // last capture tick's text, cut to 12 characters
+    std::string clip_text;  // last capture tick's text, cut to 12 characters
 };
 
 // The options the window's load step applies after resetting its controls.
 struct LoadPresets {
-    bool voice = false;      // run the voice switch once
-    bool autocopy = false;   // tick C_AutoCopy
-    bool autoload = false;   // tick C_AutoLoad (its click operation runs)
-    std::optional<std::string> rounding;  // a mode text, with `decimals`
-    std::string decimals = "0";
+    bool voice = false;                // run the voice switch once
+    bool autocopy = false;             // tick C_AutoCopy
+    bool autoload = false;             // tick C_AutoLoad (its click operation runs)
+    std::optional<Rounding> rounding;  // a mode, with `decimals`
+    int decimals = 0;
 };
 
 // Side effects leave the engine through here; the window implements them, tests record them.
 // They are delivered once the key has completed, in the order its steps raised them; a key
 // that is ignored as a whole delivers none.
 class Effects {
-public:
+  public:
     virtual ~Effects() = default;
     // Called only while voice is on, with the lower-case clip name ("wav_5").
     virtual void play_clip(std::string_view /*name*/) {}
@@ -98,7 +120,7 @@ public:
 };
 
 class Calculator {
-public:
+  public:
     Calculator(Registers& registers, Effects& effects);
 
     // The load step's engine part: controls reset, then the presets applied in order.
@@ -108,8 +130,9 @@ public:
     void press(Key key);
 
     // Control changes made by the user (or by the program, which runs the same operation).
-    void set_rounding(std::string_view mode_text);  // Combo_Cut click
-    void set_decimals(std::string_view text);       // Combo_Dot choice
+    void set_rounding(Rounding mode);  // the rounding list's click
+    // The decimals list's choice; a count outside 0 to 28 is ignored.
+    void set_decimals(int count);
     void set_autocopy(bool ticked);
     void set_autoload(bool ticked);
 
@@ -121,7 +144,7 @@ public:
     // The accumulator's text form ("" when empty; a root in its 15-digit text form).
     std::string accumulator_text() const;
 
-private:
+  private:
     // How a step ended: carry on, an error text was shown, or a conversion failed and the
     // whole key must be undone.
     enum class Step { go, error, ignored };
@@ -155,7 +178,7 @@ private:
     void clear_all_key();
 
     // Operators, equals and the result.
-    Step operator_key(std::string_view symbol, std::string_view clip);
+    Step operator_key(Operator op, std::string_view clip);
     Step operator_step();
     Step apply_pending();
     Step equals();

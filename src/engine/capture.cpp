@@ -13,10 +13,10 @@ void Calculator::capture_tick(std::optional<std::string_view> clipboard_text) {
     if (!capture_accepts(controls_.clip_text)) {
         return;
     }
-    if (registers_.result_shown && controls_.sign.empty()) {
+    if (registers_.result_shown && controls_.sign == Operator::none) {
         registers_.result_shown = false;
         registers_.accumulator = std::monostate{};
-        registers_.pending_op.clear();
+        registers_.pending_op = Operator::none;
     }
     controls_.display = controls_.clip_text;
     controls_.entry_active = true;

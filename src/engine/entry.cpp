@@ -13,12 +13,12 @@ void Calculator::before_digit() {
     if (!controls_.entry_active && controls_.display != "-") {
         controls_.display.clear();
     }
-    if (registers_.result_shown && controls_.sign.empty()) {
+    if (registers_.result_shown && controls_.sign == Operator::none) {
         // A new calculation after a result with no operator chosen since.
         registers_.result_shown = false;
         controls_.display.clear();
         registers_.accumulator = std::monostate{};
-        registers_.pending_op.clear();
+        registers_.pending_op = Operator::none;
     }
     controls_.entry_active = true;
 }
@@ -132,9 +132,9 @@ void Calculator::clear_all_key() {
         controls_.grand_total = "0";
     }
     controls_.display.clear();
-    controls_.sign.clear();
+    controls_.sign = Operator::none;
     controls_.sign_visible = false;
-    registers_.pending_op.clear();
+    registers_.pending_op = Operator::none;
     registers_.accumulator = std::monostate{};
     controls_.entry_active = false;
     registers_.result_shown = false;

@@ -1,7 +1,7 @@
 // The result formatter: clip, display text under the rounding choice, auto-copy.
 #include "engine/calculator.h"
-#include "numeric/double_text.h"
 #include "engine/result_format.h"
+#include "numeric/double_text.h"
 
 namespace orvane::engine {
 

@@ -11,9 +11,24 @@ bool left_out_of_grand_total(std::string_view display) {
            display == kOverflowText;
 }
 
+DecimalResult apply(Operator op, const Decimal& first, const Decimal& second) {
+    switch (op) {
+        case Operator::multiply:
+            return multiply(first, second);
+        case Operator::divide:
+            return divide(first, second);
+        case Operator::add:
+            return add(first, second);
+        case Operator::subtract:
+        case Operator::none:
+            break;
+    }
+    return subtract(first, second);
+}
+
 }  // namespace
 
-Calculator::Step Calculator::operator_key(std::string_view symbol, std::string_view clip) {
+Calculator::Step Calculator::operator_key(Operator op, std::string_view clip) {
     const Step step = operator_step();
     if (step == Step::ignored) {
         return step;
@@ -21,7 +36,7 @@ Calculator::Step Calculator::operator_key(std::string_view symbol, std::string_v
     // With no first operand the key is ignored: no clip, no indicator.
     if (!accumulator_empty()) {
         play_clip(clip);
-        controls_.sign = std::string(symbol);
+        controls_.sign = op;
         controls_.sign_visible = true;
     }
     return Step::go;
@@ -48,14 +63,13 @@ Calculator::Step Calculator::operator_step() {
 
 Calculator::Step Calculator::apply_pending() {
     focus_window();
-    const std::string& op = registers_.pending_op;
-    if (!registers_.operand.empty() &&
-        (op == kTimes || op == kDivide || op == kPlus || op == kMinus)) {
+    const Operator op = registers_.pending_op;
+    if (!registers_.operand.empty() && op != Operator::none) {
         const auto operand = Decimal::parse(registers_.operand);
         if (!operand) {
             return Step::ignored;
         }
-        if (op == kDivide && operand->is_zero()) {
+        if (op == Operator::divide && operand->is_zero()) {
             show_error(kDivideByZeroText);
             return Step::error;
         }
@@ -63,16 +77,7 @@ Calculator::Step Calculator::apply_pending() {
         if (!first) {
             return Step::ignored;
         }
-        DecimalResult result;
-        if (op == kTimes) {
-            result = multiply(*first, *operand);
-        } else if (op == kDivide) {
-            result = divide(*first, *operand);
-        } else if (op == kPlus) {
-            result = add(*first, *operand);
-        } else {
-            result = subtract(*first, *operand);
-        }
+        const DecimalResult result = apply(op, *first, *operand);
         if (!result.ok()) {
             show_error(kOverflowText);
             return Step::error;
@@ -93,7 +98,7 @@ void Calculator::show_error(std::string_view text) {
     controls_.display = std::string(text);
     registers_.operand.clear();
     registers_.accumulator = std::monostate{};
-    controls_.sign.clear();
+    controls_.sign = Operator::none;
     controls_.sign_visible = false;
     controls_.entry_active = false;
     registers_.result_shown = false;
@@ -129,7 +134,7 @@ Calculator::Step Calculator::equals() {
     if (step == Step::ignored) {
         return step;
     }
-    controls_.sign.clear();
+    controls_.sign = Operator::none;
     controls_.sign_visible = false;
     controls_.entry_active = false;
     registers_.result_shown = true;

@@ -22,7 +22,7 @@ Calculator::Step Calculator::percent_key() {
     DecimalResult percentage = fraction;
     // With × or ÷ chosen the entry becomes a fraction; otherwise a share of the first
     // operand.
-    if (controls_.sign != kTimes && controls_.sign != kDivide) {
+    if (controls_.sign != Operator::multiply && controls_.sign != Operator::divide) {
         const auto first = accumulator_value();
         if (!first) {
             return Step::ignored;

@@ -38,33 +38,14 @@ void fix_up(std::string& text) {
 
 }  // namespace
 
-std::optional<int> decimals_count(std::string_view text) {
-    if (text.empty() || text.size() > 2 || (text.size() == 2 && text.front() == '0')) {
-        return std::nullopt;
-    }
-    int count = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') {
-            return std::nullopt;
-        }
-        count = count * 10 + (c - '0');
-    }
-    if (count > Decimal::kMaxScale) {
-        return std::nullopt;
-    }
-    return count;
-}
-
-std::string result_text(const Decimal& value, std::string_view plain, std::string_view mode,
-                        std::string_view decimals) {
-    const int places = decimals_count(decimals).value_or(0);
+std::string result_text(const Decimal& value, std::string_view plain, Rounding mode, int decimals) {
     std::string text;
-    if (mode == kRoundingCut && decimals != "0") {
-        text = cut_decimals(plain, places);
-    } else if (mode == kRoundingCut) {
+    if (mode == Rounding::cut && decimals != 0) {
+        text = cut_decimals(plain, decimals);
+    } else if (mode == Rounding::cut) {
         text = round(value, 0).text();
-    } else if (mode == kRoundingRound) {
-        text = round(value, places).text();
+    } else if (mode == Rounding::round) {
+        text = round(value, decimals).text();
     } else {
         text = cut_to_limit(plain);
     }

@@ -10,12 +10,12 @@ LoadPresets main_window_presets(const StartupValues& startup) {
     presets.autocopy = startup.has("/ac");
     presets.autoload = startup.has("/ag");
     if (startup.has("/u")) {
-        presets.rounding = std::string(kRoundingRound);
-        presets.decimals = std::to_string(startup.option_decimals);
+        presets.rounding = Rounding::round;
+        presets.decimals = startup.option_decimals;
     }
     if (startup.has("/c")) {
-        presets.rounding = std::string(kRoundingCut);
-        presets.decimals = std::to_string(startup.option_decimals);
+        presets.rounding = Rounding::cut;
+        presets.decimals = startup.option_decimals;
     }
     return presets;
 }

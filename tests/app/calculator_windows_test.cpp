@@ -11,6 +11,7 @@
 #include "app/calculator_windows.h"
 #include "app/options.h"
 #include "app/window_switcher.h"
+#include "engine/screen_texts.h"
 #include "ui/expression/bds_window.h"
 #include "ui/mortgage/house_window.h"
 #include "ui/main/tallybox.h"
@@ -73,7 +74,7 @@ RegisterSnapshot snapshot(const orvane::Tallybox& tallybox) {
     const auto& calculator = tallybox.calculator();
     const auto& r = calculator.registers();
     return {calculator.accumulator_text(),
-            r.pending_op,
+            std::string(orvane::engine::operator_symbol(r.pending_op)),
             r.operand,
             r.last_operand,
             r.result_shown,
@@ -220,8 +221,8 @@ class CalculatorWindowsTest : public QObject {
             const auto& controls = tallybox->calculator().controls();
             QCOMPARE(controls.autocopy, autocopy);
             QCOMPARE(controls.autoload, autoload);
-            QCOMPARE(QString::fromStdString(controls.rounding), rounding);
-            QCOMPARE(QString::fromStdString(controls.decimals), decimals);
+            QCOMPARE(QString::fromUtf8(orvane::engine::rounding_caption(controls.rounding)), rounding);
+            QCOMPARE(QString::number(controls.decimals), decimals);
             auto* copy_box = tallybox->findChild<QCheckBox*>(QStringLiteral("C_AutoCopy"));
             QVERIFY(copy_box != nullptr);
             QCOMPARE(copy_box->isChecked(), autocopy);

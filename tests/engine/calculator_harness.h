@@ -3,6 +3,7 @@
 // after every token marked with "@".
 #pragma once
 
+#include <charconv>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -14,6 +15,7 @@
 
 #include "engine/calculator.h"
 #include "engine/key_names.h"
+#include "engine/screen_texts.h"
 
 namespace orvane::engine::testing {
 
@@ -80,12 +82,18 @@ class Harness {
         } else if (name.starts_with("tick:")) {
             calculator->capture_tick(name.substr(5));
         } else if (name.starts_with("rounding=")) {
-            const auto mode = name.substr(9);
-            calculator->set_rounding(mode == "cut"     ? kRoundingCut
-                                     : mode == "round" ? kRoundingRound
-                                                       : kRoundingNone);
+            const auto mode = rounding_from_word(name.substr(9));
+            if (!mode) {
+                return false;
+            }
+            calculator->set_rounding(*mode);
         } else if (name.starts_with("decimals=")) {
-            calculator->set_decimals(name.substr(9));
+            const auto text = name.substr(9);
+            int count = 0;
+            if (std::from_chars(text.data(), text.data() + text.size(), count).ec != std::errc{}) {
+                return false;
+            }
+            calculator->set_decimals(count);
         } else if (name == "autocopy=on" || name == "autocopy=off") {
             calculator->set_autocopy(name.ends_with("on"));
         } else if (name == "autoload=on" || name == "autoload=off") {

@@ -94,7 +94,7 @@ TEST(Capture, AfterAResultStartsANewCalculation) {
     h.run("4 + 6 = autoload=on tick:5");
     EXPECT_FALSE(h.registers.result_shown);
     EXPECT_EQ(h.calculator->accumulator_text(), "");
-    EXPECT_EQ(h.registers.pending_op, "");
+    EXPECT_EQ(operator_symbol(h.registers.pending_op), "");
     h.run("=");
     EXPECT_EQ(h.display(), "5");
     EXPECT_EQ(h.controls().grand_total, "15");

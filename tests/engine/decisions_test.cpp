@@ -95,7 +95,7 @@ TEST_P(Overflow, ShowsTheOverflowTextAndEmptiesTheChain) {
     EXPECT_EQ(h.display(), kOverflowText);
     EXPECT_EQ(h.calculator->accumulator_text(), "");
     EXPECT_EQ(h.registers.operand, "");
-    EXPECT_EQ(h.controls().sign, "");
+    EXPECT_EQ(operator_symbol(h.controls().sign), "");
     EXPECT_FALSE(h.controls().sign_visible);
     EXPECT_FALSE(h.controls().entry_active);
     EXPECT_FALSE(h.registers.result_shown);

@@ -67,7 +67,7 @@ TEST(Entry, ANewCalculationAfterAResultEmptiesTheChain) {
     h.run("2 * 3 = 4");
     EXPECT_EQ(h.display(), "4");
     EXPECT_EQ(h.calculator->accumulator_text(), "");
-    EXPECT_EQ(h.registers.pending_op, "");
+    EXPECT_EQ(operator_symbol(h.registers.pending_op), "");
     EXPECT_FALSE(h.registers.result_shown);
     EXPECT_TRUE(h.controls().entry_active);
 }
@@ -77,7 +77,7 @@ TEST(Entry, ADigitAfterResultAndOperatorOnlyStartsTheSecondOperand) {
     h.run("2 * 3 = + 4");
     EXPECT_EQ(h.display(), "4");
     EXPECT_EQ(h.calculator->accumulator_text(), "6");
-    EXPECT_EQ(h.controls().sign, std::string(kPlus));
+    EXPECT_EQ(operator_symbol(h.controls().sign), "＋");
 }
 
 TEST(Entry, ClearWithAnEntryKeepsOperatorAndGrandTotal) {
@@ -85,7 +85,7 @@ TEST(Entry, ClearWithAnEntryKeepsOperatorAndGrandTotal) {
     h.run("5 = 2 + 3 C");
     EXPECT_EQ(h.display(), "");
     EXPECT_TRUE(h.controls().entry_active);
-    EXPECT_EQ(h.controls().sign, std::string(kPlus));
+    EXPECT_EQ(operator_symbol(h.controls().sign), "＋");
     EXPECT_EQ(h.controls().grand_total, "5");
 }
 
@@ -101,10 +101,10 @@ TEST_P(ClearKeys, EmptyEverythingButTheirGrandTotalRule) {
     Harness h;
     h.run("voice 5 + 3 = MS 4 * " + GetParam().keys);
     EXPECT_EQ(h.display(), "");
-    EXPECT_EQ(h.controls().sign, "");
+    EXPECT_EQ(operator_symbol(h.controls().sign), "");
     EXPECT_FALSE(h.controls().sign_visible);
     EXPECT_EQ(h.calculator->accumulator_text(), "");
-    EXPECT_EQ(h.registers.pending_op, "");
+    EXPECT_EQ(operator_symbol(h.registers.pending_op), "");
     EXPECT_FALSE(h.controls().entry_active);
     EXPECT_FALSE(h.registers.result_shown);
     EXPECT_FALSE(h.registers.clear_via_c);

@@ -43,7 +43,7 @@ TEST(Memory, RecallAfterAnOperatorIsTheSecondOperand) {
     Harness h;
     h.run("4 = MS 1 0 - MR");
     EXPECT_TRUE(h.controls().entry_active);
-    EXPECT_EQ(h.controls().sign, std::string(kMinus));
+    EXPECT_EQ(operator_symbol(h.controls().sign), "－");
     h.run("=");
     EXPECT_EQ(h.display(), "6");
 }
@@ -86,7 +86,7 @@ TEST(GrandTotal, RecallStartsANewCalculationAfterAResult) {
     Harness h;
     h.run("2 + 3 = GT");
     EXPECT_EQ(h.calculator->accumulator_text(), "");
-    EXPECT_EQ(h.registers.pending_op, "");
+    EXPECT_EQ(operator_symbol(h.registers.pending_op), "");
     EXPECT_TRUE(h.controls().entry_active);
 }
 

@@ -13,12 +13,12 @@ TEST(Reload, ResetsEveryControlAndKeepsTheRegisters) {
     h.run("reload");
     const Controls& c = h.controls();
     EXPECT_EQ(c.display, "");
-    EXPECT_EQ(c.sign, "");
+    EXPECT_EQ(c.sign, Operator::none);
     EXPECT_FALSE(c.sign_visible);
     EXPECT_EQ(c.memory, "");
     EXPECT_EQ(c.grand_total, "0");
-    EXPECT_EQ(c.rounding, kRoundingNone);
-    EXPECT_EQ(c.decimals, "0");
+    EXPECT_EQ(c.rounding, Rounding::none);
+    EXPECT_EQ(c.decimals, 0);
     EXPECT_FALSE(c.decimals_enabled);
     EXPECT_FALSE(c.autocopy);
     EXPECT_FALSE(c.autoload);
@@ -27,7 +27,7 @@ TEST(Reload, ResetsEveryControlAndKeepsTheRegisters) {
     EXPECT_EQ(c.clip_text, "");
     // The registers live on.
     EXPECT_EQ(h.calculator->accumulator_text(), "7");
-    EXPECT_EQ(h.registers.pending_op, "");
+    EXPECT_EQ(h.registers.pending_op, Operator::none);
     EXPECT_EQ(h.registers.last_operand, "7");
     EXPECT_TRUE(h.registers.voice_on);
     EXPECT_TRUE(h.recorder.clips.empty());
@@ -45,8 +45,8 @@ struct PresetCase {
     LoadPresets presets;
     std::vector<std::string> clips;
     std::vector<bool> autoload_changes;
-    std::string rounding;
-    std::string decimals;
+    Rounding rounding;
+    int decimals;
     bool decimals_enabled;
 };
 
@@ -71,43 +71,43 @@ TEST_P(LoadPresetsApplied, InTheLoadOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Reload, LoadPresetsApplied,
-    ::testing::Values(PresetCase{LoadPresets{}, {}, {}, std::string(kRoundingNone), "0", false},
-                      PresetCase{LoadPresets{true, false, false, std::nullopt, "0"},
+    ::testing::Values(PresetCase{LoadPresets{}, {}, {}, Rounding::none, 0, false},
+                      PresetCase{LoadPresets{true, false, false, std::nullopt, 0},
                                  {"wav_yuyin"},
                                  {},
-                                 std::string(kRoundingNone),
-                                 "0",
+                                 Rounding::none,
+                                 0,
                                  false},
-                      PresetCase{LoadPresets{false, true, true, std::nullopt, "0"},
+                      PresetCase{LoadPresets{false, true, true, std::nullopt, 0},
                                  {},
                                  {true},
-                                 std::string(kRoundingNone),
-                                 "0",
+                                 Rounding::none,
+                                 0,
                                  false},
-                      PresetCase{LoadPresets{false, false, false, std::string(kRoundingRound), "3"},
+                      PresetCase{LoadPresets{false, false, false, Rounding::round, 3},
                                  {},
                                  {},
-                                 std::string(kRoundingRound),
-                                 "3",
+                                 Rounding::round,
+                                 3,
                                  true},
-                      PresetCase{LoadPresets{true, true, true, std::string(kRoundingCut), "0"},
+                      PresetCase{LoadPresets{true, true, true, Rounding::cut, 0},
                                  {"wav_yuyin"},
                                  {true},
-                                 std::string(kRoundingCut),
-                                 "0",
+                                 Rounding::cut,
+                                 0,
                                  true}));
 
 TEST(Reload, VoicePresetAfterASwitchShowsTheIndicatorAndKeepsVoiceOn) {
     Harness h;
     h.run("voice");
-    const LoadPresets with_voice{true, false, false, std::nullopt, "0"};
+    const LoadPresets with_voice{true, false, false, std::nullopt, 0};
     h.reload(with_voice);
     EXPECT_TRUE(h.registers.voice_on);
     EXPECT_TRUE(h.controls().voice_indicator);
 }
 
 TEST(Reload, CapturePresetWorksOnTheFirstTick) {
-    Harness h(LoadPresets{false, false, true, std::nullopt, "0"});
+    Harness h(LoadPresets{false, false, true, std::nullopt, 0});
     h.calculator->capture_tick("42");
     EXPECT_EQ(h.display(), "42");
     EXPECT_TRUE(h.controls().entry_active);

@@ -10,13 +10,13 @@ namespace {
 
 struct FormatCase {
     std::string value;  // the result's decimal text
-    std::string_view mode;
-    std::string decimals;
+    Rounding mode;
+    int decimals;
     std::string shown;
 };
 
 void PrintTo(const FormatCase& c, std::ostream* os) {
-    *os << c.value << " " << c.mode << " " << c.decimals;
+    *os << c.value << " " << rounding_word(c.mode) << " " << c.decimals;
 }
 
 class ResultText : public ::testing::TestWithParam<FormatCase> {};
@@ -31,42 +31,42 @@ TEST_P(ResultText, FollowsTheModeAndDecimals) {
 INSTANTIATE_TEST_SUITE_P(
     NoProcessing, ResultText,
     ::testing::Values(
-        FormatCase{"0.6666666666666666666666666667", kRoundingNone, "0", "0.6666666666"},
-        FormatCase{"-0.3333333333333333333333333333", kRoundingNone, "0", "-0.333333333"},
-        FormatCase{"12345678901.5", kRoundingNone, "0", "12345678901"},
-        FormatCase{"123456789012.5", kRoundingNone, "0", "123456789012"},
+        FormatCase{"0.6666666666666666666666666667", Rounding::none, 0, "0.6666666666"},
+        FormatCase{"-0.3333333333333333333333333333", Rounding::none, 0, "-0.333333333"},
+        FormatCase{"12345678901.5", Rounding::none, 0, "12345678901"},
+        FormatCase{"123456789012.5", Rounding::none, 0, "123456789012"},
         // Whole digits are never lost; the fraction goes instead.
-        FormatCase{"1000000000000", kRoundingNone, "0", "1000000000000"},
-        FormatCase{"-1234567890123.5", kRoundingNone, "0", "-1234567890123"},
-        FormatCase{"79228162514264337593543950335", kRoundingNone, "3",
+        FormatCase{"1000000000000", Rounding::none, 0, "1000000000000"},
+        FormatCase{"-1234567890123.5", Rounding::none, 0, "-1234567890123"},
+        FormatCase{"79228162514264337593543950335", Rounding::none, 3,
                    "79228162514264337593543950335"},
-        // An unknown mode text behaves as no processing.
-        FormatCase{"2.123456789012345", "其他", "2", "2.1234567890"}));
+        // The decimals count plays no part without processing.
+        FormatCase{"2.123456789012345", Rounding::none, 2, "2.1234567890"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Cut, ResultText,
     ::testing::Values(
-        FormatCase{"0.6666666666666666666666666667", kRoundingCut, "2", "0.66"},
-        FormatCase{"-0.6666666666666666666666666667", kRoundingCut, "2", "-0.66"},
-        FormatCase{"2.5", kRoundingCut, "2", "2.5"}, FormatCase{"2.999", kRoundingCut, "1", "2.9"},
-        FormatCase{"12", kRoundingCut, "2", "12"},
-        FormatCase{"123456789012345.678", kRoundingCut, "4", "123456789012345.678"},
+        FormatCase{"0.6666666666666666666666666667", Rounding::cut, 2, "0.66"},
+        FormatCase{"-0.6666666666666666666666666667", Rounding::cut, 2, "-0.66"},
+        FormatCase{"2.5", Rounding::cut, 2, "2.5"}, FormatCase{"2.999", Rounding::cut, 1, "2.9"},
+        FormatCase{"12", Rounding::cut, 2, "12"},
+        FormatCase{"123456789012345.678", Rounding::cut, 4, "123456789012345.678"},
         // With 0 decimals the value is rounded, ties to even, without a
         // 32-bit limit.
-        FormatCase{"2.7", kRoundingCut, "0", "3"}, FormatCase{"2.5", kRoundingCut, "0", "2"},
-        FormatCase{"3.5", kRoundingCut, "0", "4"}, FormatCase{"-2.7", kRoundingCut, "0", "-3"},
-        FormatCase{"2147483648.5", kRoundingCut, "0", "2147483648"},
-        FormatCase{"99999999999999999999.5", kRoundingCut, "0", "100000000000000000000"}));
+        FormatCase{"2.7", Rounding::cut, 0, "3"}, FormatCase{"2.5", Rounding::cut, 0, "2"},
+        FormatCase{"3.5", Rounding::cut, 0, "4"}, FormatCase{"-2.7", Rounding::cut, 0, "-3"},
+        FormatCase{"2147483648.5", Rounding::cut, 0, "2147483648"},
+        FormatCase{"99999999999999999999.5", Rounding::cut, 0, "100000000000000000000"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Round, ResultText,
-    ::testing::Values(FormatCase{"0.125", kRoundingRound, "2", "0.12"},
-                      FormatCase{"0.375", kRoundingRound, "2", "0.38"},
-                      FormatCase{"2.5", kRoundingRound, "0", "2"},
-                      FormatCase{"6", kRoundingRound, "3", "6"},
-                      FormatCase{"0.6666666666666666666666666667", kRoundingRound, "2", "0.67"},
-                      FormatCase{"-0.005", kRoundingRound, "2", "0"},
-                      FormatCase{"15241578750190521", kRoundingRound, "2", "15241578750190521"}));
+    ::testing::Values(FormatCase{"0.125", Rounding::round, 2, "0.12"},
+                      FormatCase{"0.375", Rounding::round, 2, "0.38"},
+                      FormatCase{"2.5", Rounding::round, 0, "2"},
+                      FormatCase{"6", Rounding::round, 3, "6"},
+                      FormatCase{"0.6666666666666666666666666667", Rounding::round, 2, "0.67"},
+                      FormatCase{"-0.005", Rounding::round, 2, "0"},
+                      FormatCase{"15241578750190521", Rounding::round, 2, "15241578750190521"}));
 
 TEST(ResultText, FixUpsRepairAPointAtEitherEnd) {
     const struct {
@@ -74,24 +74,19 @@ TEST(ResultText, FixUpsRepairAPointAtEitherEnd) {
         std::string shown;
     } rows[] = {{"12.", "12"}, {".5", "0.5"}, {"-.5", "-0.5"}, {"5", "5"}};
     for (const auto& row : rows) {
-        EXPECT_EQ(result_text(Decimal{}, row.plain, kRoundingNone, "0"), row.shown) << row.plain;
+        EXPECT_EQ(result_text(Decimal{}, row.plain, Rounding::none, 0), row.shown) << row.plain;
     }
 }
 
-TEST(ResultText, DecimalsListTextsAreWholeNumbers) {
+TEST(ResultText, DecimalsBeyondTheDecimalScaleAreIgnored) {
     const struct {
-        std::string text;
-        std::optional<int> count;
-    } rows[] = {{"0", 0},
-                {"4", 4},
-                {"28", 28},
-                {"29", std::nullopt},
-                {"", std::nullopt},
-                {"-1", std::nullopt},
-                {"02", std::nullopt},
-                {"x", std::nullopt}};
+        int count;
+        int kept;
+    } rows[] = {{0, 0}, {4, 4}, {28, 28}, {29, 28}, {-1, 28}, {3, 3}, {1000, 3}};
+    Harness h;
     for (const auto& row : rows) {
-        EXPECT_EQ(decimals_count(row.text), row.count) << row.text;
+        h.calculator->set_decimals(row.count);
+        EXPECT_EQ(h.controls().decimals, row.kept) << row.count;
     }
 }
 
@@ -132,14 +127,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RoundingModes, ModeListEnablesTheDecimalsList) {
     const struct {
-        std::string_view mode;
+        Rounding mode;
         bool enabled;
-    } rows[] = {{kRoundingNone, false}, {kRoundingCut, true}, {kRoundingRound, true}};
+    } rows[] = {{Rounding::none, false}, {Rounding::cut, true}, {Rounding::round, true}};
     Harness h;
     for (const auto& row : rows) {
         h.calculator->set_rounding(row.mode);
         EXPECT_EQ(h.controls().rounding, row.mode);
-        EXPECT_EQ(h.controls().decimals_enabled, row.enabled) << row.mode;
+        EXPECT_EQ(h.controls().decimals_enabled, row.enabled) << rounding_word(row.mode);
     }
 }
 

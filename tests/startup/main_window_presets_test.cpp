@@ -14,8 +14,8 @@ struct PresetCase {
     bool voice;
     bool autocopy;
     bool autoload;
-    std::optional<std::string_view> rounding;
-    const char* decimals;
+    std::optional<Rounding> rounding;
+    int decimals;
 };
 
 class MainWindowPresets : public ::testing::TestWithParam<PresetCase> {};
@@ -40,23 +40,23 @@ TEST_P(MainWindowPresets, AppliesTheOptionsOfTheCommandLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLines, MainWindowPresets,
-    ::testing::Values(PresetCase{"", 0, false, false, false, std::nullopt, "0"},
-                      PresetCase{"/f3", 0, true, false, false, std::nullopt, "0"},
-                      PresetCase{"/ac", 0, false, true, false, std::nullopt, "0"},
-                      PresetCase{"/ag", 0, false, false, true, std::nullopt, "0"},
-                      PresetCase{"/u3", 3, false, false, false, kRoundingRound, "3"},
-                      PresetCase{"/c0", 0, false, false, false, kRoundingCut, "0"},
-                      PresetCase{"/u0", 0, false, false, false, kRoundingRound, "0"},
-                      PresetCase{"/c4", 4, false, false, false, kRoundingCut, "4"},
+    ::testing::Values(PresetCase{"", 0, false, false, false, std::nullopt, 0},
+                      PresetCase{"/f3", 0, true, false, false, std::nullopt, 0},
+                      PresetCase{"/ac", 0, false, true, false, std::nullopt, 0},
+                      PresetCase{"/ag", 0, false, false, true, std::nullopt, 0},
+                      PresetCase{"/u3", 3, false, false, false, Rounding::round, 3},
+                      PresetCase{"/c0", 0, false, false, false, Rounding::cut, 0},
+                      PresetCase{"/u0", 0, false, false, false, Rounding::round, 0},
+                      PresetCase{"/c4", 4, false, false, false, Rounding::cut, 4},
                       // Options stand in any order.
-                      PresetCase{"/ac/c2", 2, false, true, false, kRoundingCut, "2"},
-                      PresetCase{"/c2/ac", 2, false, true, false, kRoundingCut, "2"},
-                      PresetCase{"/f3/ag/u1/ac", 1, true, true, true, kRoundingRound, "1"},
+                      PresetCase{"/ac/c2", 2, false, true, false, Rounding::cut, 2},
+                      PresetCase{"/c2/ac", 2, false, true, false, Rounding::cut, 2},
+                      PresetCase{"/f3/ag/u1/ac", 1, true, true, true, Rounding::round, 1},
                       // The expression calculator's options leave the rest for the main window.
-                      PresetCase{"/f2/ag/u2", 2, false, false, true, kRoundingRound, "2"},
+                      PresetCase{"/f2/ag/u2", 2, false, false, true, Rounding::round, 2},
                       // Unknown options are ignored.
-                      PresetCase{"/zzz", 0, false, false, false, std::nullopt, "0"},
-                      PresetCase{"/f7", 0, false, false, false, std::nullopt, "0"}));
+                      PresetCase{"/zzz", 0, false, false, false, std::nullopt, 0},
+                      PresetCase{"/f7", 0, false, false, false, std::nullopt, 0}));
 
 }  // namespace
 }  // namespace orvane::engine

@@ -1,5 +1,7 @@
 #include "ui/main/tallybox.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -14,6 +16,8 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include "engine/screen_texts.h"
+#include "startup/main_window_presets.h"
 #include "ui/common/clipboard_service.h"
 #include "ui/common/fonts.h"
 #include "ui/common/png_image.h"
@@ -22,7 +26,6 @@
 #include "ui/main/click_label.h"
 #include "ui/main/display_font.h"
 #include "ui/main/main_texts.h"
-#include "startup/main_window_presets.h"
 
 #include "voice/voice_player.h"
 
@@ -69,8 +72,11 @@ Tallybox::ClipPlayer& default_clip_player() {
     return player;
 }
 
-void select_text(QComboBox* list, std::string_view text) {
-    list->setCurrentIndex(list->findText(text_of(text)));
+// The rounding list holds the modes in kRoundingModes order, the decimals list the counts
+// from 0 up.
+int list_index(engine::Rounding mode) {
+    const auto& modes = engine::kRoundingModes;
+    return static_cast<int>(std::find(modes.begin(), modes.end(), mode) - modes.begin());
 }
 
 }  // namespace
@@ -107,11 +113,11 @@ void Tallybox::set_default_clip_player(ClipPlayer player) {
 
 void Tallybox::connect_controls() {
     connect(combo_cut_, &QComboBox::activated, this, [this](int index) {
-        calculator_.set_rounding(combo_cut_->itemText(index).toUtf8().toStdString());
+        calculator_.set_rounding(engine::kRoundingModes.at(static_cast<std::size_t>(index)));
         refresh();
     });
     connect(combo_dot_, &QComboBox::activated, this, [this](int index) {
-        calculator_.set_decimals(combo_dot_->itemText(index).toUtf8().toStdString());
+        calculator_.set_decimals(index);
         refresh();
     });
     connect(c_autocopy_, &QCheckBox::clicked, this, [this](bool ticked) {
@@ -182,12 +188,13 @@ void Tallybox::refresh() {
     const engine::Controls& controls = calculator_.controls();
     t_show_->setText(text_of(controls.display));
     fit_display_font();
-    t_sign_->setText(text_of(controls.sign));
+    t_sign_->setText(text_of(engine::operator_symbol(controls.sign)));
     t_sign_->setVisible(controls.sign_visible);
     t_memory_->setText(text_of(controls.memory));
     t_sound_sign_->setVisible(controls.voice_indicator);
-    select_text(combo_cut_, controls.rounding);
-    select_text(combo_dot_, controls.decimals);
+    combo_cut_->setCurrentIndex(list_index(controls.rounding));
+    combo_dot_->setCurrentIndex(controls.decimals <= engine::kListedDecimals ? controls.decimals
+                                                                             : -1);
     combo_dot_->setEnabled(controls.decimals_enabled);
     {
         const QSignalBlocker block_copy(c_autocopy_);

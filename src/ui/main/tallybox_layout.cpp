@@ -8,6 +8,7 @@
 #include <array>
 #include <string_view>
 
+#include "engine/screen_texts.h"
 #include "ui/common/fonts.h"
 #include "ui/common/png_image.h"
 #include "ui/common/twips.h"
@@ -238,13 +239,17 @@ void Tallybox::build_controls() {
         make_indicator(this, "T_Sign", 765, "", "运算符提醒标志", ui_font(Face::SimSun, 18, true));
 
     make_caption(this, "Label2", 180, "小数处理");
-    combo_cut_ = make_list(this, "Combo_Cut", 960, 1215,
-                           {text_of(engine::kRoundingNone), text_of(engine::kRoundingCut),
-                            text_of(engine::kRoundingRound)});
+    QStringList modes;
+    for (const engine::Rounding mode : engine::kRoundingModes) {
+        modes << text_of(engine::rounding_caption(mode));
+    }
+    combo_cut_ = make_list(this, "Combo_Cut", 960, 1215, modes);
     make_caption(this, "Label1", 2340, "保留小数");
-    combo_dot_ = make_list(this, "Combo_Dot", 3120, 615,
-                           {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
-                            QStringLiteral("3"), QStringLiteral("4")});
+    QStringList counts;
+    for (int count = 0; count <= engine::kListedDecimals; ++count) {
+        counts << QString::number(count);
+    }
+    combo_dot_ = make_list(this, "Combo_Dot", 3120, 615, counts);
     c_autocopy_ = make_check(this, "C_AutoCopy", 4080, "自动复制", "自动复制计算结果");
     c_autoload_ = make_check(this, "C_AutoLoad", 5400, "自动捕获", "自动捕获系统剪贴板中的数字");
 

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "engine/calculator.h"
+#include "engine/screen_texts.h"
 #include "startup/calculator_kind.h"
 #include "ui/common/twips.h"
 #include "ui/egg/color_egg.h"
@@ -37,6 +38,16 @@ Q_DECLARE_METATYPE(Key)
 Q_DECLARE_METATYPE(CalculatorKind)
 
 namespace {
+
+// The rounding mode whose caption the list shows as `text`.
+orvane::engine::Rounding mode_captioned(const QString& text) {
+    for (const auto mode : orvane::engine::kRoundingModes) {
+        if (QString::fromUtf8(orvane::engine::rounding_caption(mode)) == text) {
+            return mode;
+        }
+    }
+    qFatal("no rounding mode is captioned %s", qPrintable(text));
+}
 
 // The engine driven directly, as the reference for what a control must do.
 struct Recorder : orvane::engine::Effects {
@@ -155,12 +166,13 @@ class TallyboxTest : public QObject {
     // What the window shows against what the reference engine holds.
     void expect_shows(const Controls& expected) {
         QCOMPARE(box_->t_show()->text(), text_of(expected.display));
-        QCOMPARE(child<QLabel>("T_Sign")->text(), text_of(expected.sign));
+        QCOMPARE(child<QLabel>("T_Sign")->text(), QString::fromUtf8(orvane::engine::operator_symbol(expected.sign)));
         QCOMPARE(child<QLabel>("T_Sign")->isVisibleTo(box_.get()), expected.sign_visible);
         QCOMPARE(box_->t_memory()->text(), text_of(expected.memory));
         QCOMPARE(child<QLabel>("T_SoundSign")->isVisibleTo(box_.get()), expected.voice_indicator);
-        QCOMPARE(child<QComboBox>("Combo_Cut")->currentText(), text_of(expected.rounding));
-        QCOMPARE(child<QComboBox>("Combo_Dot")->currentText(), text_of(expected.decimals));
+        QCOMPARE(child<QComboBox>("Combo_Cut")->currentText(),
+                 QString::fromUtf8(orvane::engine::rounding_caption(expected.rounding)));
+        QCOMPARE(child<QComboBox>("Combo_Dot")->currentText(), QString::number(expected.decimals));
         QCOMPARE(child<QComboBox>("Combo_Dot")->isEnabled(), expected.decimals_enabled);
         QCOMPARE(child<QCheckBox>("C_AutoCopy")->isChecked(), expected.autocopy);
         QCOMPARE(child<QCheckBox>("C_AutoLoad")->isChecked(), expected.autoload);
@@ -570,10 +582,10 @@ class TallyboxTest : public QObject {
         auto* dot = child<QComboBox>("Combo_Dot");
         cut->setCurrentIndex(mode);
         emit cut->activated(mode);
-        reference.calculator.set_rounding(cut->itemText(mode).toStdString());
+        reference.calculator.set_rounding(mode_captioned(cut->itemText(mode)));
         dot->setCurrentIndex(decimals);
         emit dot->activated(decimals);
-        reference.calculator.set_decimals(dot->itemText(decimals).toStdString());
+        reference.calculator.set_decimals(dot->itemText(decimals).toInt());
         const QStringList keys{"Cmd_2", "Cmd_Division", "Cmd_3", "Cmd_Amount"};
         click_all(keys);
         for (const QString& name : keys) {
