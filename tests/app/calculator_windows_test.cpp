@@ -120,8 +120,8 @@ class CalculatorWindowsTest : public QObject {
         QVERIFY(snapshot(*back) == kept);
         QVERIFY(&back->calculator().registers() == &switcher.registers());
         const auto& controls = back->calculator().controls();
-        QCOMPARE(back->t_show()->text(), QString());
-        QCOMPARE(back->t_memory()->text(), QString());
+        QCOMPARE(back->findChild<QLineEdit*>(QStringLiteral("T_Show"))->text(), QString());
+        QCOMPARE(back->findChild<QLineEdit*>(QStringLiteral("T_Memory"))->text(), QString());
         QCOMPARE(QString::fromStdString(controls.display), QString());
         QCOMPARE(QString::fromStdString(controls.memory), QString());
         QCOMPARE(QString::fromStdString(controls.grand_total), QStringLiteral("0"));

@@ -46,7 +46,7 @@ void show_critical(QWidget* parent, const QString& title, const QString& text) {
 BDS::BDS(const StartupValues& startup, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      reportError_(show_critical) {
+      report_error_(show_critical) {
     setWindowTitle(QStringLiteral("Orvane表达式计算器"));
     // The window keeps its designed size: a resize snaps back, so it is simply fixed.
     setFixedSize(twips(6615), twips(3630));
@@ -56,16 +56,16 @@ BDS::BDS(const StartupValues& startup, QWidget* parent)
     setMouseTracking(true);
     createControls();
 
-    setTabOrder(formula_, compute_);
-    setTabOrder(compute_, autoCopy_);
-    for (QWidget* control : {static_cast<QWidget*>(formula_), static_cast<QWidget*>(compute_),
-                             static_cast<QWidget*>(autoCopy_)}) {
+    setTabOrder(formula_box_, compute_button_);
+    setTabOrder(compute_button_, autocopy_box_);
+    for (QWidget* control : {static_cast<QWidget*>(formula_box_), static_cast<QWidget*>(compute_button_),
+                             static_cast<QWidget*>(autocopy_box_)}) {
         control->installEventFilter(this);
     }
-    formula_->setFocus();
+    formula_box_->setFocus();
 
     if (expression::autocopy_ticked_on_load(startup.start_mode)) {
-        autoCopy_->setChecked(true);
+        autocopy_box_->setChecked(true);
     }
     if (const QScreen* screen = this->screen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -73,27 +73,27 @@ BDS::BDS(const StartupValues& startup, QWidget* parent)
 }
 
 void BDS::setErrorReporter(ErrorReporter reporter) {
-    reportError_ = std::move(reporter);
+    report_error_ = std::move(reporter);
 }
 
 void BDS::createControls() {
-    autoCopy_ = new QCheckBox(QStringLiteral("自动复制结果"), this);
-    autoCopy_->setObjectName(QStringLiteral("C_AutoCopy"));
-    place(autoCopy_, 5040, 120, 1455, 255);
+    autocopy_box_ = new QCheckBox(QStringLiteral("自动复制结果"), this);
+    autocopy_box_->setObjectName(QStringLiteral("C_AutoCopy"));
+    place(autocopy_box_, 5040, 120, 1455, 255);
 
-    compute_ = new QPushButton(QStringLiteral("计算"), this);
-    compute_->setObjectName(QStringLiteral("Cmd_BDS"));
-    compute_->setFont(ui_font(Face::SimSun, 9));
-    compute_->setAutoDefault(false);
-    place(compute_, 5400, 1005, 1095, 405);
-    connect(compute_, &QPushButton::clicked, this, &BDS::evaluateFormula);
+    compute_button_ = new QPushButton(QStringLiteral("计算"), this);
+    compute_button_->setObjectName(QStringLiteral("Cmd_BDS"));
+    compute_button_->setFont(ui_font(Face::SimSun, 9));
+    compute_button_->setAutoDefault(false);
+    place(compute_button_, 5400, 1005, 1095, 405);
+    connect(compute_button_, &QPushButton::clicked, this, &BDS::evaluateFormula);
 
-    formula_ = new QLineEdit(this);
-    formula_->setObjectName(QStringLiteral("T_BDS"));
-    formula_->setFont(ui_font(Face::Tahoma, 12));
-    place(formula_, 120, 480, 6375, 405);
-    connect(formula_, &QLineEdit::returnPressed, this, [this] {
-        if (expression::enter_evaluates(static_cast<std::size_t>(formula_->text().size()))) {
+    formula_box_ = new QLineEdit(this);
+    formula_box_->setObjectName(QStringLiteral("T_BDS"));
+    formula_box_->setFont(ui_font(Face::Tahoma, 12));
+    place(formula_box_, 120, 480, 6375, 405);
+    connect(formula_box_, &QLineEdit::returnPressed, this, [this] {
+        if (expression::enter_evaluates(static_cast<std::size_t>(formula_box_->text().size()))) {
             evaluateFormula();
         }
     });
@@ -144,9 +144,9 @@ void BDS::createControls() {
     QLabel* caption = addLabel("Label4", QStringLiteral("计算结果："), {120, 1080, 1095, 255});
     caption->setFont(ui_font(Face::SimSun, 9));
 
-    result_ = addLabel("L_BDS", QString(), {1200, 960, 3975, 495});
-    result_->setFont(ui_font(Face::Tahoma, 18, true));
-    set_text_colour(result_, kDarkBlue);
+    result_label_ = addLabel("L_BDS", QString(), {1200, 960, 3975, 495});
+    result_label_->setFont(ui_font(Face::Tahoma, 18, true));
+    set_text_colour(result_label_, kDarkBlue);
 
     resetLabelColours();
 }
@@ -172,7 +172,7 @@ expression::HoverLabel* BDS::addInsertLabel(const char* name, const QString& cap
             [this, inserted] { insertIntoFormula(inserted); });
     connect(label, &expression::HoverLabel::hovered, this,
             [label] { set_text_colour(label, kHoverRed); });
-    hoverLabels_.push_back(label);
+    insert_labels_.push_back(label);
     return label;
 }
 
@@ -186,7 +186,7 @@ expression::HoverLabel* BDS::addSwitchLabel(const char* name, const QString& cap
             [this, target] { emit switchRequested(target); });
     connect(label, &expression::HoverLabel::hovered, this,
             [label] { set_text_colour(label, kHoverRed); });
-    hoverLabels_.push_back(label);
+    insert_labels_.push_back(label);
     return label;
 }
 
@@ -195,24 +195,24 @@ expression::HoverLabel* BDS::addSwitchLabel(const char* name, const QString& cap
 // whatever caption is shown, after a failure too.
 void BDS::evaluateFormula() {
     const expression::Evaluation evaluation =
-        expression::evaluate_typed(formula_->text().toStdString());
-    formula_->setText(QString::fromStdString(evaluation.cleaned));
-    formula_->setCursorPosition(0);
+        expression::evaluate_typed(formula_box_->text().toStdString());
+    formula_box_->setText(QString::fromStdString(evaluation.cleaned));
+    formula_box_->setCursorPosition(0);
     if (evaluation.ok) {
-        result_->setText(QString::fromStdString(evaluation.caption));
-    } else if (reportError_) {
-        reportError_(this, from_view(expression::kErrorTitle),
+        result_label_->setText(QString::fromStdString(evaluation.caption));
+    } else if (report_error_) {
+        report_error_(this, from_view(expression::kErrorTitle),
                      from_view(expression::kErrorMessage));
     }
-    if (autoCopy_->isChecked()) {
-        copy_to_clipboard(result_->text());
+    if (autocopy_box_->isChecked()) {
+        copy_to_clipboard(result_label_->text());
     }
 }
 
 // Replaces the selection, or inserts at the caret; the caret ends after the inserted text
 // and the focus stays where it was.
 void BDS::insertIntoFormula(const QString& text) {
-    formula_->insert(text);
+    formula_box_->insert(text);
 }
 
 bool BDS::handleSwitchKey(const QKeyEvent* event) {
@@ -255,7 +255,7 @@ void BDS::mouseMoveEvent(QMouseEvent* event) {
 
 void BDS::resetLabelColours() {
     const QColor colour = button_text_colour();
-    for (expression::HoverLabel* label : hoverLabels_) {
+    for (expression::HoverLabel* label : insert_labels_) {
         set_text_colour(label, colour);
     }
 }

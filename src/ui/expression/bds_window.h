@@ -52,13 +52,16 @@ class BDS : public QWidget {
     bool handleSwitchKey(const QKeyEvent* event);
     void resetLabelColours();
 
-    QCheckBox* autoCopy_ = nullptr;
-    QPushButton* compute_ = nullptr;
-    QLineEdit* formula_ = nullptr;
-    QLabel* result_ = nullptr;
+    // The controls; each widget's objectName is its control name, which tests look up:
+    //   autocopy_box_ C_AutoCopy, compute_button_ Cmd_BDS, formula_box_ T_BDS,
+    //   result_label_ L_BDS, panel_ Shape1; insert_labels_ the operator and function labels.
+    QCheckBox* autocopy_box_ = nullptr;
+    QPushButton* compute_button_ = nullptr;
+    QLineEdit* formula_box_ = nullptr;
+    QLabel* result_label_ = nullptr;
     QFrame* panel_ = nullptr;
-    std::vector<expression::HoverLabel*> hoverLabels_;
-    ErrorReporter reportError_;
+    std::vector<expression::HoverLabel*> insert_labels_;
+    ErrorReporter report_error_;
 };
 
 }  // namespace orvane

@@ -112,25 +112,25 @@ void Tallybox::set_default_clip_player(ClipPlayer player) {
 }
 
 void Tallybox::connect_controls() {
-    connect(combo_cut_, &QComboBox::activated, this, [this](int index) {
+    connect(rounding_list_, &QComboBox::activated, this, [this](int index) {
         calculator_.set_rounding(engine::kRoundingModes.at(static_cast<std::size_t>(index)));
         refresh();
     });
-    connect(combo_dot_, &QComboBox::activated, this, [this](int index) {
+    connect(decimals_list_, &QComboBox::activated, this, [this](int index) {
         calculator_.set_decimals(index);
         refresh();
     });
-    connect(c_autocopy_, &QCheckBox::clicked, this, [this](bool ticked) {
+    connect(autocopy_box_, &QCheckBox::clicked, this, [this](bool ticked) {
         calculator_.set_autocopy(ticked);
         refresh();
     });
-    connect(c_autoload_, &QCheckBox::clicked, this, [this](bool ticked) {
+    connect(capture_box_, &QCheckBox::clicked, this, [this](bool ticked) {
         calculator_.set_autoload(ticked);
         refresh();
     });
-    connect(l_help_, &ClickLabel::clicked, this, [this] { emit helpToggleRequested(); });
-    connect(l_exit_, &ClickLabel::clicked, this, [this] { request_exit(); });
-    connect(timer1_, &QTimer::timeout, this, [this] { capture_tick(); });
+    connect(help_button_, &ClickLabel::clicked, this, [this] { emit helpToggleRequested(); });
+    connect(exit_button_, &ClickLabel::clicked, this, [this] { request_exit(); });
+    connect(capture_timer_, &QTimer::timeout, this, [this] { capture_tick(); });
 }
 
 // The load step: topmost (a window flag), tray icon, calculator width, the engine's reset
@@ -186,44 +186,44 @@ void Tallybox::run_command(const engine::Command& command) {
 // their click operations again.
 void Tallybox::refresh() {
     const engine::Controls& controls = calculator_.controls();
-    t_show_->setText(text_of(controls.display));
+    display_->setText(text_of(controls.display));
     fit_display_font();
-    t_sign_->setText(text_of(engine::operator_symbol(controls.sign)));
-    t_sign_->setVisible(controls.sign_visible);
-    t_memory_->setText(text_of(controls.memory));
-    t_sound_sign_->setVisible(controls.voice_indicator);
-    combo_cut_->setCurrentIndex(list_index(controls.rounding));
-    combo_dot_->setCurrentIndex(controls.decimals <= engine::kListedDecimals ? controls.decimals
+    operator_indicator_->setText(text_of(engine::operator_symbol(controls.sign)));
+    operator_indicator_->setVisible(controls.sign_visible);
+    memory_box_->setText(text_of(controls.memory));
+    voice_indicator_->setVisible(controls.voice_indicator);
+    rounding_list_->setCurrentIndex(list_index(controls.rounding));
+    decimals_list_->setCurrentIndex(controls.decimals <= engine::kListedDecimals ? controls.decimals
                                                                              : -1);
-    combo_dot_->setEnabled(controls.decimals_enabled);
+    decimals_list_->setEnabled(controls.decimals_enabled);
     {
-        const QSignalBlocker block_copy(c_autocopy_);
-        const QSignalBlocker block_load(c_autoload_);
-        c_autocopy_->setChecked(controls.autocopy);
-        c_autoload_->setChecked(controls.autoload);
+        const QSignalBlocker block_copy(autocopy_box_);
+        const QSignalBlocker block_load(capture_box_);
+        autocopy_box_->setChecked(controls.autocopy);
+        capture_box_->setChecked(controls.autoload);
     }
-    if (controls.autoload != timer1_->isActive()) {
+    if (controls.autoload != capture_timer_->isActive()) {
         autoload_changed(controls.autoload);
     }
 }
 
 int Tallybox::display_room() const {
     QStyleOptionFrame option;
-    option.initFrom(t_show_);
-    option.rect = t_show_->rect();
-    option.lineWidth = t_show_->hasFrame() ? t_show_->style()->pixelMetric(
-                                                 QStyle::PM_DefaultFrameWidth, &option, t_show_)
+    option.initFrom(display_);
+    option.rect = display_->rect();
+    option.lineWidth = display_->hasFrame() ? display_->style()->pixelMetric(
+                                                 QStyle::PM_DefaultFrameWidth, &option, display_)
                                            : 0;
     const QRect contents =
-        t_show_->style()->subElementRect(QStyle::SE_LineEditContents, &option, t_show_);
-    const QMargins margins = t_show_->textMargins();
+        display_->style()->subElementRect(QStyle::SE_LineEditContents, &option, display_);
+    const QMargins margins = display_->textMargins();
     // The line edit keeps two pixels of its own on either side of the text.
     constexpr int kInnerMargin = 2;
     return contents.width() - margins.left() - margins.right() - 2 * kInnerMargin - 1;
 }
 
 void Tallybox::fit_display_font() {
-    const QString text = t_show_->text();
+    const QString text = display_->text();
     QFont font = ui_font(Face::ArialNarrow, kDisplayPoints, true);
     const double points =
         fitting_point_size(kDisplayPoints, kDisplayMinimumPoints, display_room(), [&](double size) {
@@ -231,9 +231,9 @@ void Tallybox::fit_display_font() {
             trial.setPointSizeF(size);
             return QFontMetrics(trial).horizontalAdvance(text);
         });
-    if (t_show_->font().pointSizeF() != points) {
+    if (display_->font().pointSizeF() != points) {
         font.setPointSizeF(points);
-        t_show_->setFont(font);
+        display_->setFont(font);
     }
 }
 
@@ -247,6 +247,25 @@ void Tallybox::capture_tick() {
         calculator_.capture_tick(std::nullopt);
     }
     refresh();
+}
+
+DockWidgets Tallybox::desktop_parts() {
+    DockWidgets parts;
+    parts.window = this;
+    parts.logo = logo_;
+    parts.display = display_;
+    parts.memory = memory_box_;
+    parts.strip_top = strip_top_;
+    parts.strip_bottom = strip_bottom_;
+    parts.strip_left = strip_left_;
+    parts.strip_right = strip_right_;
+    parts.help_button = help_button_;
+    parts.mini_button = mini_button_;
+    parts.exit_button = exit_button_;
+    parts.help_area = help_area_;
+    parts.tray_icon = tray_icon_;
+    parts.give_focus = [this] { take_keyboard_focus(); };
+    return parts;
 }
 
 void Tallybox::take_keyboard_focus() {
@@ -284,9 +303,9 @@ void Tallybox::copy_to_clipboard(std::string_view text) {
 
 void Tallybox::autoload_changed(bool ticked) {
     if (ticked) {
-        timer1_->start();
+        capture_timer_->start();
     } else {
-        timer1_->stop();
+        capture_timer_->stop();
     }
 }
 

@@ -12,6 +12,7 @@
 #include "engine/calculator.h"
 #include "engine/keyboard.h"
 #include "startup/calculator_kind.h"
+#include "ui/main/dock/dock_controller.h"
 
 class QCheckBox;
 class QComboBox;
@@ -44,21 +45,9 @@ class Tallybox : public QWidget, private engine::Effects {
     // ("/f3") reaches it too; empty: the desktop's sound output.
     static void set_default_clip_player(ClipPlayer player);
 
-    // Handles for the window's desktop behaviour (dragging, docking, mini strip, help panel).
-    QLabel* image_logo() const { return image_logo_; }
-    QWidget* pic_shang() const { return pic_shang_; }
-    QWidget* pic_xia() const { return pic_xia_; }
-    QWidget* pic_zuo() const { return pic_zuo_; }
-    QWidget* pic_you() const { return pic_you_; }
-    QLineEdit* t_show() const { return t_show_; }
-    QLineEdit* t_memory() const { return t_memory_; }
-    ClickLabel* l_help() const { return l_help_; }
-    ClickLabel* l_mini() const { return l_mini_; }
-    ClickLabel* l_exit() const { return l_exit_; }
-    // Empty area right of the calculator (from 6720 twips), uncovered by widening the window.
-    QWidget* help_area() const { return help_area_; }
-    // Null when the desktop has no notification area.
-    QSystemTrayIcon* tray_icon() const { return tray_icon_; }
+    // What the window's desktop behaviour (dragging, docking, mini strip, help panel) works
+    // with; the tray icon is null when the desktop has no notification area.
+    DockWidgets desktop_parts();
     // Null until the easter egg was first accepted.
     ColorEgg* color_egg() const { return color_egg_.get(); }
     const engine::Calculator& calculator() const { return calculator_; }
@@ -116,24 +105,31 @@ class Tallybox : public QWidget, private engine::Effects {
     std::unique_ptr<Voice> voice_;  // the audio output, opened on the first clip only
     std::unique_ptr<ColorEgg> color_egg_;
     QSystemTrayIcon* tray_icon_ = nullptr;
-    QTimer* timer1_ = nullptr;
+    QTimer* capture_timer_ = nullptr;
 
-    QWidget* pic_shang_ = nullptr;
-    QWidget* pic_xia_ = nullptr;
-    QWidget* pic_zuo_ = nullptr;
-    QWidget* pic_you_ = nullptr;
-    ClickLabel* l_help_ = nullptr;
-    ClickLabel* l_mini_ = nullptr;
-    ClickLabel* l_exit_ = nullptr;
-    QLineEdit* t_show_ = nullptr;
-    QLabel* t_sound_sign_ = nullptr;
-    QLabel* t_sign_ = nullptr;
-    QComboBox* combo_cut_ = nullptr;
-    QComboBox* combo_dot_ = nullptr;
-    QCheckBox* c_autocopy_ = nullptr;
-    QCheckBox* c_autoload_ = nullptr;
-    QLabel* image_logo_ = nullptr;
-    QLineEdit* t_memory_ = nullptr;
+    // The controls; each widget's objectName is its control name, which tests and the
+    // end-to-end scripts look up:
+    //   strip_top_ Pic_shang, strip_bottom_ Pic_xia, strip_left_ Pic_zuo, strip_right_ Pic_you,
+    //   help_button_ L_Help, mini_button_ L_Mini, exit_button_ L_Exit, display_ T_Show,
+    //   voice_indicator_ T_SoundSign, operator_indicator_ T_Sign, rounding_list_ Combo_Cut,
+    //   decimals_list_ Combo_Dot, autocopy_box_ C_AutoCopy, capture_box_ C_AutoLoad,
+    //   logo_ Image_Logo, memory_box_ T_Memory, capture_timer_ Timer1; the keys are Cmd_*.
+    QWidget* strip_top_ = nullptr;
+    QWidget* strip_bottom_ = nullptr;
+    QWidget* strip_left_ = nullptr;
+    QWidget* strip_right_ = nullptr;
+    ClickLabel* help_button_ = nullptr;
+    ClickLabel* mini_button_ = nullptr;
+    ClickLabel* exit_button_ = nullptr;
+    QLineEdit* display_ = nullptr;
+    QLabel* voice_indicator_ = nullptr;
+    QLabel* operator_indicator_ = nullptr;
+    QComboBox* rounding_list_ = nullptr;
+    QComboBox* decimals_list_ = nullptr;
+    QCheckBox* autocopy_box_ = nullptr;
+    QCheckBox* capture_box_ = nullptr;
+    QLabel* logo_ = nullptr;
+    QLineEdit* memory_box_ = nullptr;
     QWidget* help_area_ = nullptr;
 };
 

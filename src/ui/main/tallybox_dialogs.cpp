@@ -53,8 +53,8 @@ void Tallybox::ask_feedback() {
 // Asked from inside a digit key's operation: no capture tick may run in the engine before
 // that operation has finished, so the timer rests while the question is open.
 void Tallybox::easter_egg() {
-    const bool capturing = timer1_->isActive();
-    timer1_->stop();
+    const bool capturing = capture_timer_->isActive();
+    capture_timer_->stop();
     hide();
     const bool yes =
         question_box_ ? question_box_(kEggTitle, kEggQuestion) : ask(kEggTitle, kEggQuestion);
@@ -64,7 +64,7 @@ void Tallybox::easter_egg() {
         show_again();
     }
     if (capturing) {
-        timer1_->start();
+        capture_timer_->start();
     }
 }
 

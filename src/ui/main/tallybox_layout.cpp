@@ -210,32 +210,32 @@ QPushButton* make_bottom_button(QWidget* parent, const char* name, int left, con
 void Tallybox::build_controls() {
     // Creation order is stacking order: the strips lie under everything, the title buttons
     // under the display, the two indicators over its left end.
-    pic_shang_ = make_strip(this, "Pic_shang", 120, 57, 4876, 255);
-    pic_xia_ = make_strip(this, "Pic_xia", 57, 6300, 6495, 165);
-    pic_zuo_ = make_strip(this, "Pic_zuo", 23, 57, 142, 6315);
-    pic_you_ = make_strip(this, "Pic_you", 6491, 57, 113, 6375);
+    strip_top_ = make_strip(this, "Pic_shang", 120, 57, 4876, 255);
+    strip_bottom_ = make_strip(this, "Pic_xia", 57, 6300, 6495, 165);
+    strip_left_ = make_strip(this, "Pic_zuo", 23, 57, 142, 6315);
+    strip_right_ = make_strip(this, "Pic_you", 6491, 57, 113, 6375);
 
-    l_help_ = make_title_button(this, kTitleButtons[0], false);
-    l_mini_ = make_title_button(this, kTitleButtons[1], true);
-    l_exit_ = make_title_button(this, kTitleButtons[2], true);
+    help_button_ = make_title_button(this, kTitleButtons[0], false);
+    mini_button_ = make_title_button(this, kTitleButtons[1], true);
+    exit_button_ = make_title_button(this, kTitleButtons[2], true);
 
-    t_show_ = new QLineEdit(this);
-    t_show_->setObjectName(QStringLiteral("T_Show"));
-    t_show_->setReadOnly(true);
-    t_show_->setFocusPolicy(Qt::NoFocus);
-    t_show_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    t_show_->setFont(ui_font(Face::ArialNarrow, kDisplayPoints, true));
-    t_show_->setMouseTracking(true);
-    QPalette show_palette = t_show_->palette();
+    display_ = new QLineEdit(this);
+    display_->setObjectName(QStringLiteral("T_Show"));
+    display_->setReadOnly(true);
+    display_->setFocusPolicy(Qt::NoFocus);
+    display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    display_->setFont(ui_font(Face::ArialNarrow, kDisplayPoints, true));
+    display_->setMouseTracking(true);
+    QPalette show_palette = display_->palette();
     show_palette.setColor(QPalette::Text, kIndicatorColour);
-    t_show_->setPalette(show_palette);
-    place(t_show_, 120, 240, 6375, 990);
+    display_->setPalette(show_palette);
+    place(display_, 120, 240, 6375, 990);
     // The indicators cover the display's left end; the text keeps clear of them.
-    t_show_->setTextMargins(twips(530) - twips(120), 0, 0, 0);
+    display_->setTextMargins(twips(530) - twips(120), 0, 0, 0);
 
-    t_sound_sign_ = make_indicator(this, "T_SoundSign", 285, "S", "语音功能开启标志",
+    voice_indicator_ = make_indicator(this, "T_SoundSign", 285, "S", "语音功能开启标志",
                                    ui_font(Face::Arial, 15.75));
-    t_sign_ =
+    operator_indicator_ =
         make_indicator(this, "T_Sign", 765, "", "运算符提醒标志", ui_font(Face::SimSun, 18, true));
 
     make_caption(this, "Label2", 180, "小数处理");
@@ -243,37 +243,37 @@ void Tallybox::build_controls() {
     for (const engine::Rounding mode : engine::kRoundingModes) {
         modes << text_of(engine::rounding_caption(mode));
     }
-    combo_cut_ = make_list(this, "Combo_Cut", 960, 1215, modes);
+    rounding_list_ = make_list(this, "Combo_Cut", 960, 1215, modes);
     make_caption(this, "Label1", 2340, "保留小数");
     QStringList counts;
     for (int count = 0; count <= engine::kListedDecimals; ++count) {
         counts << QString::number(count);
     }
-    combo_dot_ = make_list(this, "Combo_Dot", 3120, 615, counts);
-    c_autocopy_ = make_check(this, "C_AutoCopy", 4080, "自动复制", "自动复制计算结果");
-    c_autoload_ = make_check(this, "C_AutoLoad", 5400, "自动捕获", "自动捕获系统剪贴板中的数字");
+    decimals_list_ = make_list(this, "Combo_Dot", 3120, 615, counts);
+    autocopy_box_ = make_check(this, "C_AutoCopy", 4080, "自动复制", "自动复制计算结果");
+    capture_box_ = make_check(this, "C_AutoLoad", 5400, "自动捕获", "自动捕获系统剪贴板中的数字");
 
-    image_logo_ = new QLabel(this);
-    image_logo_->setObjectName(QStringLiteral("Image_Logo"));
-    image_logo_->setToolTip(kLogoTooltip);
-    image_logo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    logo_ = new QLabel(this);
+    logo_->setObjectName(QStringLiteral("Image_Logo"));
+    logo_->setToolTip(kLogoTooltip);
+    logo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const QPixmap logo = load_png(QStringLiteral(":/images/logo_small.png"));
     if (!logo.isNull()) {
-        image_logo_->setPixmap(logo);
+        logo_->setPixmap(logo);
     }
-    place(image_logo_, 120, 1740, 1425, 405);
+    place(logo_, 120, 1740, 1425, 405);
 
-    t_memory_ = new QLineEdit(this);
-    t_memory_->setObjectName(QStringLiteral("T_Memory"));
-    t_memory_->setReadOnly(true);
-    t_memory_->setFocusPolicy(Qt::NoFocus);
-    t_memory_->setAlignment(Qt::AlignCenter);
-    t_memory_->setFont(ui_font(Face::Arial, 10.5, true));
-    QPalette memory_palette = t_memory_->palette();
+    memory_box_ = new QLineEdit(this);
+    memory_box_->setObjectName(QStringLiteral("T_Memory"));
+    memory_box_->setReadOnly(true);
+    memory_box_->setFocusPolicy(Qt::NoFocus);
+    memory_box_->setAlignment(Qt::AlignCenter);
+    memory_box_->setFont(ui_font(Face::Arial, 10.5, true));
+    QPalette memory_palette = memory_box_->palette();
     memory_palette.setColor(QPalette::Text, QColor(255, 0, 0));
     memory_palette.setColor(QPalette::Base, palette().color(QPalette::Window));
-    t_memory_->setPalette(memory_palette);
-    place(t_memory_, 120, 2160, 1395, 360);
+    memory_box_->setPalette(memory_palette);
+    place(memory_box_, 120, 2160, 1395, 360);
 
     for (const KeyLayout& row : kKeys) {
         auto* button = new QPushButton(text_of(row.caption), this);
@@ -303,9 +303,9 @@ void Tallybox::build_controls() {
     help_area_->setObjectName(QStringLiteral("help_area"));
     place(help_area_, 6720, 0, 3735, 6495);
 
-    timer1_ = new QTimer(this);
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(1000);
+    capture_timer_ = new QTimer(this);
+    capture_timer_->setObjectName(QStringLiteral("Timer1"));
+    capture_timer_->setInterval(1000);
 }
 
 }  // namespace orvane

@@ -107,8 +107,8 @@ House::House(QWidget* parent)
     set_tab_order();
     watch_keys_and_pointer();
 
-    T_TXT_->setPlainText(tips_.opening());
-    Cmd_OK_->setFocus();
+    tips_box_->setPlainText(tips_.opening());
+    compute_button_->setFocus();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -121,74 +121,74 @@ void House::setMessagePresenter(MessagePresenter presenter) {
 }
 
 void House::create_controls() {
-    T_TXT_ = new QPlainTextEdit(this);
-    T_TXT_->setObjectName(QStringLiteral("T_TXT"));
-    T_TXT_->setReadOnly(true);
-    T_TXT_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    T_TXT_->setFocusPolicy(Qt::StrongFocus);
-    T_TXT_->setTabChangesFocus(true);
-    T_TXT_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    T_TXT_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tips_box_ = new QPlainTextEdit(this);
+    tips_box_->setObjectName(QStringLiteral("T_TXT"));
+    tips_box_->setReadOnly(true);
+    tips_box_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    tips_box_->setFocusPolicy(Qt::StrongFocus);
+    tips_box_->setTabChangesFocus(true);
+    tips_box_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    tips_box_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     {
-        QPalette palette = T_TXT_->palette();
+        QPalette palette = tips_box_->palette();
         palette.setColor(QPalette::Base, QToolTip::palette().color(QPalette::ToolTipBase));
         palette.setColor(QPalette::Text, QToolTip::palette().color(QPalette::ToolTipText));
-        T_TXT_->setPalette(palette);
+        tips_box_->setPalette(palette);
     }
-    place(T_TXT_, 6360, 480, 3375, 3495);
+    place(tips_box_, 6360, 480, 3375, 3495);
 
-    Frame2_ = new QGroupBox(QStringLiteral("等额本金还款方式"), this);
-    Frame2_->setObjectName(QStringLiteral("Frame2"));
-    Frame2_->setFont(tahoma());
-    place(Frame2_, 3180, 1560, 2895, 2415);
-    place(make_label(Frame2_, "Label12", QStringLiteral("期满时的利息约为:")), 240, 1440, 2055,
+    principal_frame_ = new QGroupBox(QStringLiteral("等额本金还款方式"), this);
+    principal_frame_->setObjectName(QStringLiteral("Frame2"));
+    principal_frame_->setFont(tahoma());
+    place(principal_frame_, 3180, 1560, 2895, 2415);
+    place(make_label(principal_frame_, "Label12", QStringLiteral("期满时的利息约为:")), 240, 1440, 2055,
           255);
-    place(make_label(Frame2_, "Label11", QStringLiteral("您的首月还款额约为:")), 240, 480, 2055,
+    place(make_label(principal_frame_, "Label11", QStringLiteral("您的首月还款额约为:")), 240, 480, 2055,
           255);
-    L_YG2_ = make_result(Frame2_, "L_YG2", kDarkBlue);
-    place(L_YG2_, 180, 780, 2535, 495);
-    L_LX2_ = make_result(Frame2_, "L_LX2", kDarkRed);
-    place(L_LX2_, 180, 1740, 2535, 495);
+    principal_first_payment_ = make_result(principal_frame_, "L_YG2", kDarkBlue);
+    place(principal_first_payment_, 180, 780, 2535, 495);
+    principal_interest_ = make_result(principal_frame_, "L_LX2", kDarkRed);
+    place(principal_interest_, 180, 1740, 2535, 495);
 
-    Frame1_ = new QGroupBox(QStringLiteral("等额本息还款方式"), this);
-    Frame1_->setObjectName(QStringLiteral("Frame1"));
-    Frame1_->setFont(tahoma());
-    place(Frame1_, 180, 1560, 2895, 2415);
-    place(make_label(Frame1_, "Label9", QStringLiteral("期满时的利息约为:")), 240, 1440, 2055, 255);
-    L_LX1_ = make_result(Frame1_, "L_LX1", kDarkRed);
-    place(L_LX1_, 180, 1740, 2535, 495);
-    place(make_label(Frame1_, "Label2", QStringLiteral("您的月还款额约为:")), 240, 480, 2055, 255);
-    L_YG1_ = make_result(Frame1_, "L_YG1", kDarkBlue);
-    place(L_YG1_, 180, 780, 2535, 495);
+    instalment_frame_ = new QGroupBox(QStringLiteral("等额本息还款方式"), this);
+    instalment_frame_->setObjectName(QStringLiteral("Frame1"));
+    instalment_frame_->setFont(tahoma());
+    place(instalment_frame_, 180, 1560, 2895, 2415);
+    place(make_label(instalment_frame_, "Label9", QStringLiteral("期满时的利息约为:")), 240, 1440, 2055, 255);
+    instalment_interest_ = make_result(instalment_frame_, "L_LX1", kDarkRed);
+    place(instalment_interest_, 180, 1740, 2535, 495);
+    place(make_label(instalment_frame_, "Label2", QStringLiteral("您的月还款额约为:")), 240, 480, 2055, 255);
+    instalment_payment_ = make_result(instalment_frame_, "L_YG1", kDarkBlue);
+    place(instalment_payment_, 180, 780, 2535, 495);
 
     QStringList years;
     for (const auto& item : mortgage::term_items()) {
         years << QString::fromStdString(item);
     }
-    Combo_Years_ = make_list(this, "Combo_Years", years, 1200, 255, 1515);
-    T_lilv_ = make_number_box(this, "T_lilv");
-    place(T_lilv_, 4260, 255, 1215, 375);
-    Combo_Youhui_ =
+    term_list_ = make_list(this, "Combo_Years", years, 1200, 255, 1515);
+    base_rate_box_ = make_number_box(this, "T_lilv");
+    place(base_rate_box_, 4260, 255, 1215, 375);
+    float_direction_list_ =
         make_list(this, "Combo_Youhui",
                   {QString(), QString::fromUtf8(mortgage::kRaise.data(), mortgage::kRaise.size()),
                    QString::fromUtf8(mortgage::kLower.data(), mortgage::kLower.size())},
                   1200, 885, 975);
-    T_Fudong_ = make_number_box(this, "T_Fudong");
-    T_Fudong_->setEnabled(false);
-    place(T_Fudong_, 2160, 885, 555, 375);
-    T_Cash_ = make_number_box(this, "T_Cash");
-    place(T_Cash_, 4260, 885, 1215, 375);
+    float_box_ = make_number_box(this, "T_Fudong");
+    float_box_->setEnabled(false);
+    place(float_box_, 2160, 885, 555, 375);
+    amount_box_ = make_number_box(this, "T_Cash");
+    place(amount_box_, 4260, 885, 1215, 375);
 
-    Cmd_OK_ = new QPushButton(QStringLiteral("计算(&O)"), this);
-    Cmd_OK_->setObjectName(QStringLiteral("Cmd_OK"));
-    place(Cmd_OK_, 4800, 4140, 1275, 435);
+    compute_button_ = new QPushButton(QStringLiteral("计算(&O)"), this);
+    compute_button_->setObjectName(QStringLiteral("Cmd_OK"));
+    place(compute_button_, 4800, 4140, 1275, 435);
 
     place(make_label(this, "Label1", QStringLiteral("按揭贷款小贴士:")), 6360, 240, 1695, 195);
-    L_Normal_ = make_label(this, "L_Normal", QStringLiteral("F1 = 标准计算器"));
-    place(L_Normal_, 6360, 4140, 1395, 195);
-    L_BDS_ = make_label(this, "L_BDS", QStringLiteral("F2 = 表达式计算器"));
-    place(L_BDS_, 8160, 4140, 1575, 195);
-    for (QLabel* link : {L_Normal_, L_BDS_}) {
+    standard_switch_ = make_label(this, "L_Normal", QStringLiteral("F1 = 标准计算器"));
+    place(standard_switch_, 6360, 4140, 1395, 195);
+    expression_switch_ = make_label(this, "L_BDS", QStringLiteral("F2 = 表达式计算器"));
+    place(expression_switch_, 8160, 4140, 1575, 195);
+    for (QLabel* link : {standard_switch_, expression_switch_}) {
         link->setFont(ui_font(Face::SimSun, 9));
         link->setMouseTracking(true);
         set_switch_colour(link, palette().color(QPalette::ButtonText));
@@ -218,14 +218,14 @@ void House::create_controls() {
         label->lower();
     }
 
-    connect(Combo_Youhui_, &QComboBox::activated, this, &House::on_direction_chosen);
-    connect(Combo_Youhui_, &QComboBox::currentIndexChanged, this, &House::sync_float_box);
-    connect(Cmd_OK_, &QPushButton::clicked, this, &House::on_compute);
+    connect(float_direction_list_, &QComboBox::activated, this, &House::on_direction_chosen);
+    connect(float_direction_list_, &QComboBox::currentIndexChanged, this, &House::sync_float_box);
+    connect(compute_button_, &QPushButton::clicked, this, &House::on_compute);
 }
 
 void House::set_tab_order() {
-    QWidget* const order[] = {Cmd_OK_,   Combo_Years_, T_lilv_, Combo_Youhui_,
-                              T_Fudong_, T_Cash_,      T_TXT_};
+    QWidget* const order[] = {compute_button_,   term_list_, base_rate_box_, float_direction_list_,
+                              float_box_, amount_box_,      tips_box_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
@@ -236,7 +236,7 @@ void House::watch_keys_and_pointer() {
     for (QWidget* child : findChildren<QWidget*>()) {
         child->installEventFilter(this);
     }
-    for (QComboBox* list : {Combo_Years_, Combo_Youhui_}) {
+    for (QComboBox* list : {term_list_, float_direction_list_}) {
         list->view()->installEventFilter(this);
     }
     installEventFilter(this);
@@ -265,25 +265,25 @@ bool House::eventFilter(QObject* watched, QEvent* event) {
             if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
                 break;
             }
-            if (watched == T_lilv_) {
-                T_TXT_->setPlainText(tips_.base_rate_tip());
-            } else if (watched == Combo_Youhui_) {
-                T_TXT_->setPlainText(tips_.float_tip());
+            if (watched == base_rate_box_) {
+                tips_box_->setPlainText(tips_.base_rate_tip());
+            } else if (watched == float_direction_list_) {
+                tips_box_->setPlainText(tips_.float_tip());
             }
             break;
         }
         case QEvent::MouseMove:
-            if (watched == L_Normal_ || watched == L_BDS_) {
+            if (watched == standard_switch_ || watched == expression_switch_) {
                 set_switch_colour(static_cast<QLabel*>(watched), kHoverRed);
             }
             break;
         case QEvent::MouseButtonRelease:
-            if (watched == L_Normal_ || watched == L_BDS_) {
+            if (watched == standard_switch_ || watched == expression_switch_) {
                 const auto* mouse = static_cast<QMouseEvent*>(event);
                 auto* label = static_cast<QLabel*>(watched);
                 if (mouse->button() == Qt::LeftButton &&
                     label->rect().contains(mouse->position().toPoint())) {
-                    emit switchRequested(label == L_Normal_ ? CalculatorKind::Standard
+                    emit switchRequested(label == standard_switch_ ? CalculatorKind::Standard
                                                             : CalculatorKind::Expression);
                     return true;
                 }
@@ -308,7 +308,7 @@ void House::mousePressEvent(QMouseEvent* event) {
 void House::mouseReleaseEvent(QMouseEvent* event) {
     if (background_pressed_ && event->button() == Qt::LeftButton &&
         is_background(event->position().toPoint())) {
-        T_TXT_->setPlainText(tips_.general());
+        tips_box_->setPlainText(tips_.general());
     }
     background_pressed_ = false;
     QWidget::mouseReleaseEvent(event);
@@ -317,8 +317,8 @@ void House::mouseReleaseEvent(QMouseEvent* event) {
 void House::mouseMoveEvent(QMouseEvent* event) {
     if (is_background(event->position().toPoint())) {
         const QColor normal = palette().color(QPalette::ButtonText);
-        set_switch_colour(L_Normal_, normal);
-        set_switch_colour(L_BDS_, normal);
+        set_switch_colour(standard_switch_, normal);
+        set_switch_colour(expression_switch_, normal);
     }
     QWidget::mouseMoveEvent(event);
 }
@@ -333,27 +333,27 @@ void House::set_switch_colour(QLabel* label, const QColor& colour) {
 // disables it and moves on to the amount.
 void House::on_direction_chosen() {
     sync_float_box();
-    if (T_Fudong_->isEnabled()) {
-        T_Fudong_->setFocus(Qt::OtherFocusReason);
+    if (float_box_->isEnabled()) {
+        float_box_->setFocus(Qt::OtherFocusReason);
     } else {
-        T_Cash_->setFocus(Qt::OtherFocusReason);
+        amount_box_->setFocus(Qt::OtherFocusReason);
     }
 }
 
 void House::sync_float_box() {
-    const bool direction = !Combo_Youhui_->currentText().isEmpty();
+    const bool direction = !float_direction_list_->currentText().isEmpty();
     if (!direction) {
-        T_Fudong_->clear();
+        float_box_->clear();
     }
-    T_Fudong_->setEnabled(direction);
+    float_box_->setEnabled(direction);
 }
 
 void House::on_compute() {
     namespace m = mortgage;
-    const m::RepaymentInput input{Combo_Years_->currentText().toStdString(),
-                                  T_lilv_->text().toStdString(),
-                                  Combo_Youhui_->currentText().toStdString(),
-                                  T_Fudong_->text().toStdString(), T_Cash_->text().toStdString()};
+    const m::RepaymentInput input{term_list_->currentText().toStdString(),
+                                  base_rate_box_->text().toStdString(),
+                                  float_direction_list_->currentText().toStdString(),
+                                  float_box_->text().toStdString(), amount_box_->text().toStdString()};
     const auto outcome = m::compute_repayment(input);
 
     if (const auto* failure = std::get_if<m::ValidationFailure>(&outcome)) {
@@ -364,16 +364,16 @@ void House::on_compute() {
         QWidget* target = nullptr;
         switch (failure->focus) {
             case m::Field::Years:
-                target = Combo_Years_;
+                target = term_list_;
                 break;
             case m::Field::BaseRate:
-                target = T_lilv_;
+                target = base_rate_box_;
                 break;
             case m::Field::Float:
-                target = T_Fudong_;
+                target = float_box_;
                 break;
             case m::Field::Amount:
-                target = T_Cash_;
+                target = amount_box_;
                 break;
             case m::Field::Unchanged:
                 break;
@@ -382,17 +382,17 @@ void House::on_compute() {
             target->setFocus(Qt::OtherFocusReason);
             // While the message box was up the window was inactive, so the focus arrives as a
             // window activation, which the tips ignore: the move is this one.
-            if (target == T_lilv_ && focus_before != target) {
-                T_TXT_->setPlainText(tips_.base_rate_tip());
+            if (target == base_rate_box_ && focus_before != target) {
+                tips_box_->setPlainText(tips_.base_rate_tip());
             }
         }
         return;
     }
     const auto& results = std::get<m::RepaymentResults>(outcome);
-    L_YG1_->setText(QString::fromStdString(results.instalment_payment));
-    L_LX1_->setText(QString::fromStdString(results.instalment_interest));
-    L_YG2_->setText(QString::fromStdString(results.principal_payment));
-    L_LX2_->setText(QString::fromStdString(results.principal_interest));
+    instalment_payment_->setText(QString::fromStdString(results.instalment_payment));
+    instalment_interest_->setText(QString::fromStdString(results.instalment_interest));
+    principal_first_payment_->setText(QString::fromStdString(results.principal_payment));
+    principal_interest_->setText(QString::fromStdString(results.principal_interest));
 }
 
 }  // namespace orvane

@@ -57,21 +57,27 @@ class House : public QWidget {
     MessagePresenter present_message_;
     bool background_pressed_ = false;
 
-    QPlainTextEdit* T_TXT_ = nullptr;
-    QGroupBox* Frame1_ = nullptr;
-    QGroupBox* Frame2_ = nullptr;
-    QLabel* L_YG1_ = nullptr;
-    QLabel* L_LX1_ = nullptr;
-    QLabel* L_YG2_ = nullptr;
-    QLabel* L_LX2_ = nullptr;
-    QComboBox* Combo_Years_ = nullptr;
-    QLineEdit* T_lilv_ = nullptr;
-    QComboBox* Combo_Youhui_ = nullptr;
-    QLineEdit* T_Fudong_ = nullptr;
-    QLineEdit* T_Cash_ = nullptr;
-    QPushButton* Cmd_OK_ = nullptr;
-    QLabel* L_Normal_ = nullptr;
-    QLabel* L_BDS_ = nullptr;
+    // The controls; each widget's objectName is its control name, which tests look up:
+    //   tips_box_ T_TXT, instalment_frame_ Frame1, principal_frame_ Frame2,
+    //   instalment_payment_ L_YG1, instalment_interest_ L_LX1, principal_first_payment_ L_YG2,
+    //   principal_interest_ L_LX2, term_list_ Combo_Years, base_rate_box_ T_lilv,
+    //   float_direction_list_ Combo_Youhui, float_box_ T_Fudong, amount_box_ T_Cash,
+    //   compute_button_ Cmd_OK, standard_switch_ L_Normal, expression_switch_ L_BDS.
+    QPlainTextEdit* tips_box_ = nullptr;
+    QGroupBox* instalment_frame_ = nullptr;
+    QGroupBox* principal_frame_ = nullptr;
+    QLabel* instalment_payment_ = nullptr;
+    QLabel* instalment_interest_ = nullptr;
+    QLabel* principal_first_payment_ = nullptr;
+    QLabel* principal_interest_ = nullptr;
+    QComboBox* term_list_ = nullptr;
+    QLineEdit* base_rate_box_ = nullptr;
+    QComboBox* float_direction_list_ = nullptr;
+    QLineEdit* float_box_ = nullptr;
+    QLineEdit* amount_box_ = nullptr;
+    QPushButton* compute_button_ = nullptr;
+    QLabel* standard_switch_ = nullptr;
+    QLabel* expression_switch_ = nullptr;
 };
 
 }  // namespace orvane

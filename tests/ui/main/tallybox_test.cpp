@@ -165,10 +165,10 @@ class TallyboxTest : public QObject {
 
     // What the window shows against what the reference engine holds.
     void expect_shows(const Controls& expected) {
-        QCOMPARE(box_->t_show()->text(), text_of(expected.display));
+        QCOMPARE(child<QLineEdit>("T_Show")->text(), text_of(expected.display));
         QCOMPARE(child<QLabel>("T_Sign")->text(), QString::fromUtf8(orvane::engine::operator_symbol(expected.sign)));
         QCOMPARE(child<QLabel>("T_Sign")->isVisibleTo(box_.get()), expected.sign_visible);
-        QCOMPARE(box_->t_memory()->text(), text_of(expected.memory));
+        QCOMPARE(child<QLineEdit>("T_Memory")->text(), text_of(expected.memory));
         QCOMPARE(child<QLabel>("T_SoundSign")->isVisibleTo(box_.get()), expected.voice_indicator);
         QCOMPARE(child<QComboBox>("Combo_Cut")->currentText(),
                  QString::fromUtf8(orvane::engine::rounding_caption(expected.rounding)));
@@ -203,9 +203,9 @@ class TallyboxTest : public QObject {
         QVERIFY(box.windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(box.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         // The help panel lies beyond the calculator's width.
-        QVERIFY(box.help_area()->geometry().left() >= box.width());
-        QVERIFY(box.t_show()->text().isEmpty());
-        QVERIFY(box.t_memory()->text().isEmpty());
+        QVERIFY(box.desktop_parts().help_area->geometry().left() >= box.width());
+        QVERIFY(box.findChild<QLineEdit*>(QStringLiteral("T_Show"))->text().isEmpty());
+        QVERIFY(box.findChild<QLineEdit*>(QStringLiteral("T_Memory"))->text().isEmpty());
         QVERIFY(child<QLabel>("T_Sign")->isHidden());
         QVERIFY(child<QLabel>("T_SoundSign")->isHidden());
         QCOMPARE(child<QComboBox>("Combo_Cut")->count(), 3);
@@ -216,7 +216,7 @@ class TallyboxTest : public QObject {
         QVERIFY(!child<QCheckBox>("C_AutoLoad")->isChecked());
         QVERIFY(!child<QTimer>("Timer1")->isActive());
         QCOMPARE(child<QTimer>("Timer1")->interval(), 1000);
-        QCOMPARE(box.image_logo()->toolTip(), QStringLiteral("Orvane 团队制作"));
+        QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Image_Logo"))->toolTip(), QStringLiteral("Orvane 团队制作"));
         QVERIFY(clips_.empty());
         expect_shows(Reference().calculator.controls());
     }
@@ -231,7 +231,7 @@ class TallyboxTest : public QObject {
             QVERIFY2(button->focusPolicy() == Qt::NoFocus, qPrintable(name));
         }
         // The indicators are drawn over the display's left end.
-        const QWidget* show = box.t_show();
+        const QWidget* show = box.findChild<QLineEdit*>(QStringLiteral("T_Show"));
         for (const char* name : {"T_SoundSign", "T_Sign"}) {
             QWidget* indicator = child<QWidget>(name);
             QVERIFY(show->geometry().contains(indicator->geometry()));
@@ -304,8 +304,8 @@ class TallyboxTest : public QObject {
         QFETCH(QString, memory);
         open();
         click_all(buttons);
-        QCOMPARE(box_->t_show()->text(), display);
-        QCOMPARE(box_->t_memory()->text(), memory);
+        QCOMPARE(child<QLineEdit>("T_Show")->text(), display);
+        QCOMPARE(child<QLineEdit>("T_Memory")->text(), memory);
     }
 
     void typed_characters_run_their_keys_data() {
@@ -499,7 +499,7 @@ class TallyboxTest : public QObject {
         Tallybox& box = open();
         QSignalSpy switches(&box, &Tallybox::switchRequested);
         QSignalSpy exits(&box, &Tallybox::exitRequested);
-        QTest::mouseClick(box.l_mini(), Qt::LeftButton);
+        QTest::mouseClick(box.findChild<orvane::ClickLabel*>(QStringLiteral("L_Mini")), Qt::LeftButton);
         QCoreApplication::processEvents();
         QVERIFY(box.isVisible());
         QCOMPARE(switches.count() + exits.count(), 0);
@@ -536,8 +536,8 @@ class TallyboxTest : public QObject {
         StartupValues startup;
         startup.command_options = "/ag";
         open(startup);
-        QVERIFY(box_->t_show()->text().isEmpty());
-        QTRY_COMPARE_WITH_TIMEOUT(box_->t_show()->text(), QStringLiteral("42"), 3000);
+        QVERIFY(child<QLineEdit>("T_Show")->text().isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(child<QLineEdit>("T_Show")->text(), QStringLiteral("42"), 3000);
         // Carrying on with the number unticks the capture and stops the timer.
         click("Cmd_Addition");
         QVERIFY(!child<QCheckBox>("C_AutoLoad")->isChecked());
@@ -557,8 +557,8 @@ class TallyboxTest : public QObject {
         QTest::mouseClick(child<QCheckBox>("C_AutoCopy"), Qt::LeftButton);
         QVERIFY(box_->calculator().controls().autocopy);
         click_all({"Cmd_2", "Cmd_Addition", "Cmd_3", "Cmd_Amount"});
-        QCOMPARE(QGuiApplication::clipboard()->text(), box_->t_show()->text());
-        QCOMPARE(box_->t_show()->text(), QStringLiteral("5"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), child<QLineEdit>("T_Show")->text());
+        QCOMPARE(child<QLineEdit>("T_Show")->text(), QStringLiteral("5"));
     }
 
     void rounding_lists_reach_the_engine_data() {
@@ -604,8 +604,8 @@ class TallyboxTest : public QObject {
         box_.reset();
 
         open();
-        QVERIFY(box_->t_show()->text().isEmpty());
-        QVERIFY(box_->t_memory()->text().isEmpty());
+        QVERIFY(child<QLineEdit>("T_Show")->text().isEmpty());
+        QVERIFY(child<QLineEdit>("T_Memory")->text().isEmpty());
         QVERIFY(child<QLabel>("T_Sign")->isHidden());
         QVERIFY(child<QLabel>("T_SoundSign")->isHidden());
         QCOMPARE(box_->calculator().accumulator_text(), accumulator);
@@ -634,7 +634,7 @@ class TallyboxTest : public QObject {
         QVERIFY(!visible_during_box_);
         QVERIFY(box_->isVisible());
         QCOMPARE(box_->pos(), place);
-        QCOMPARE(box_->t_show()->text(), QStringLiteral("6"));
+        QCOMPARE(child<QLineEdit>("T_Show")->text(), QStringLiteral("6"));
         QCOMPARE(child<QLabel>("T_Sign")->text(), QStringLiteral("×"));
     }
 
@@ -676,12 +676,12 @@ class TallyboxTest : public QObject {
             QVERIFY(box_->color_egg() == nullptr);
         }
         QVERIFY(box_->isVisible());
-        QCOMPARE(box_->t_show()->text(), QStringLiteral("19970314"));
+        QCOMPARE(child<QLineEdit>("T_Show")->text(), QStringLiteral("19970314"));
         QCOMPARE(child<QLabel>("T_Sign")->text(), QStringLiteral("＋"));
         QCOMPARE(box_->calculator().accumulator_text(), accumulator);
         // The calculation carries on: 2 + 19970314.
         click("Cmd_Amount");
-        QCOMPARE(box_->t_show()->text(), QStringLiteral("19970316"));
+        QCOMPARE(child<QLineEdit>("T_Show")->text(), QStringLiteral("19970316"));
     }
 
     void easter_egg_window_is_one_instance() {
@@ -704,19 +704,19 @@ class TallyboxTest : public QObject {
         auto* cut = child<QComboBox>("Combo_Cut");
         cut->setCurrentIndex(2);
         emit cut->activated(2);  // 四舍五入: long whole numbers are shown in full
-        const double designed = box_->t_show()->font().pointSizeF();
+        const double designed = child<QLineEdit>("T_Show")->font().pointSizeF();
         QCOMPARE(designed, 36.0);
         type(QStringLiteral("999999999999*999999999999*70000="));
-        const QString text = box_->t_show()->text();
+        const QString text = child<QLineEdit>("T_Show")->text();
         QCOMPARE(text.size(), 29);
-        const double shrunk = box_->t_show()->font().pointSizeF();
+        const double shrunk = child<QLineEdit>("T_Show")->font().pointSizeF();
         QVERIFY(shrunk < designed);
-        const QLineEdit* show = box_->t_show();
+        const QLineEdit* show = child<QLineEdit>("T_Show");
         const int room = show->width() - show->textMargins().left();
         QVERIFY(QFontMetrics(show->font()).horizontalAdvance(text) < room);
         QTest::keyClick(box_->windowHandle(), Qt::Key_Escape);
         type(QStringLiteral("5"));
-        QCOMPARE(box_->t_show()->font().pointSizeF(), designed);
+        QCOMPARE(child<QLineEdit>("T_Show")->font().pointSizeF(), designed);
     }
 };
 

@@ -37,16 +37,16 @@ QPoint global_position(QEvent* event) {
 }  // namespace
 
 DockController::DockController(const DockWidgets& widgets, QObject* parent)
-    : QObject(parent != nullptr ? parent : widgets.window), w_(widgets) {
-    Q_ASSERT(w_.window != nullptr);
-    borderless_flags_ = w_.window->windowFlags() | Qt::FramelessWindowHint;
+    : QObject(parent != nullptr ? parent : widgets.window), widgets_(widgets) {
+    Q_ASSERT(widgets_.window != nullptr);
+    borderless_flags_ = widgets_.window->windowFlags() | Qt::FramelessWindowHint;
     screen_width_ = [] {
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen != nullptr ? dock::twips_from_px(screen->geometry().width()) : 0;
     };
     for (QWidget* widget :
-         {w_.window, w_.logo, w_.display, w_.memory, w_.strip_top, w_.strip_bottom, w_.strip_left,
-          w_.strip_right, w_.help_button, w_.mini_button, w_.exit_button}) {
+         {widgets_.window, widgets_.logo, widgets_.display, widgets_.memory, widgets_.strip_top, widgets_.strip_bottom, widgets_.strip_left,
+          widgets_.strip_right, widgets_.help_button, widgets_.mini_button, widgets_.exit_button}) {
         if (widget != nullptr) {
             widget->installEventFilter(this);
             widget->setMouseTracking(true);
@@ -68,49 +68,49 @@ int DockController::screenWidth() const {
 dock::WindowDock DockController::current() const {
     dock::WindowDock d;
     // The window manager may have moved or clamped the window without telling Qt yet.
-    const QPoint pos = server_window_origin(w_.window).value_or(w_.window->pos());
+    const QPoint pos = server_window_origin(widgets_.window).value_or(widgets_.window->pos());
     d.left = dock::twips_from_px(pos.x());
     d.top = dock::twips_from_px(pos.y());
-    d.width = dock::twips_from_px(w_.window->width());
-    d.height = dock::twips_from_px(w_.window->height());
+    d.width = dock::twips_from_px(widgets_.window->width());
+    d.height = dock::twips_from_px(widgets_.window->height());
     d.docked = docked_;
-    d.strips.top = w_.strip_top == nullptr || !w_.strip_top->isHidden();
-    d.strips.left = w_.strip_left == nullptr || !w_.strip_left->isHidden();
-    d.strips.right = w_.strip_right == nullptr || !w_.strip_right->isHidden();
+    d.strips.top = widgets_.strip_top == nullptr || !widgets_.strip_top->isHidden();
+    d.strips.left = widgets_.strip_left == nullptr || !widgets_.strip_left->isHidden();
+    d.strips.right = widgets_.strip_right == nullptr || !widgets_.strip_right->isHidden();
     return d;
 }
 
 void DockController::apply(const dock::WindowDock& target) {
     docked_ = target.docked;
     const QPoint pos(dock::px_from_twips(target.left), dock::px_from_twips(target.top));
-    if (pos != w_.window->pos()) {
-        w_.window->move(pos);
+    if (pos != widgets_.window->pos()) {
+        widgets_.window->move(pos);
     }
-    if (w_.strip_top != nullptr) {
-        w_.strip_top->setVisible(target.strips.top);
+    if (widgets_.strip_top != nullptr) {
+        widgets_.strip_top->setVisible(target.strips.top);
     }
-    if (w_.strip_left != nullptr) {
-        w_.strip_left->setVisible(target.strips.left);
+    if (widgets_.strip_left != nullptr) {
+        widgets_.strip_left->setVisible(target.strips.left);
     }
-    if (w_.strip_right != nullptr) {
-        w_.strip_right->setVisible(target.strips.right);
+    if (widgets_.strip_right != nullptr) {
+        widgets_.strip_right->setVisible(target.strips.right);
     }
 }
 
 void DockController::setWindowTwips(int width, int height) {
     // A fixed size: the window manager offers no resizing, and the frame of the mini strip is
     // a fixed single frame.
-    w_.window->setFixedSize(dock::px_from_twips(width), dock::px_from_twips(height));
+    widgets_.window->setFixedSize(dock::px_from_twips(width), dock::px_from_twips(height));
 }
 
 bool DockController::isDragHandle(QObject* watched) const {
-    return watched == w_.logo || watched == w_.strip_top || watched == w_.strip_bottom ||
-           watched == w_.display || watched == w_.memory;
+    return watched == widgets_.logo || watched == widgets_.strip_top || watched == widgets_.strip_bottom ||
+           watched == widgets_.display || watched == widgets_.memory;
 }
 
 bool DockController::isStrip(QObject* watched) const {
-    return watched == w_.strip_top || watched == w_.strip_bottom || watched == w_.strip_left ||
-           watched == w_.strip_right;
+    return watched == widgets_.strip_top || watched == widgets_.strip_bottom || watched == widgets_.strip_left ||
+           watched == widgets_.strip_right;
 }
 
 bool DockController::eventFilter(QObject* watched, QEvent* event) {
@@ -123,17 +123,17 @@ bool DockController::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonRelease:
             return onRelease(watched, event);
         case QEvent::Enter:
-            if (system_drag_ && watched == w_.window) {
+            if (system_drag_ && watched == widgets_.window) {
                 // Back from the window manager's move: the button is up.
                 system_move_released_ = true;
             }
             return false;
         case QEvent::ContextMenu:
             // A right press on the display or memory box only gives the window the focus.
-            return watched == w_.display || watched == w_.memory;
+            return watched == widgets_.display || watched == widgets_.memory;
         case QEvent::Resize:
         case QEvent::WindowStateChange:
-            if (watched == w_.window) {
+            if (watched == widgets_.window) {
                 scheduleShapeCheck();
             }
             return false;
@@ -145,16 +145,16 @@ bool DockController::eventFilter(QObject* watched, QEvent* event) {
 bool DockController::onPress(QObject* watched, QEvent* event) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     const bool left = mouse->button() == Qt::LeftButton;
-    if (watched == w_.display || watched == w_.memory) {
+    if (watched == widgets_.display || watched == widgets_.memory) {
         giveFocus();
         if (left) {
             beginDrag(global_position(event));
         }
         return true;
     }
-    if (watched == w_.window) {
+    if (watched == widgets_.window) {
         // Presses on child controls bubble up here; only the bare background is a handle.
-        if (w_.window->childAt(mouse->position().toPoint()) != nullptr) {
+        if (widgets_.window->childAt(mouse->position().toPoint()) != nullptr) {
             return false;
         }
         if (left) {
@@ -168,7 +168,7 @@ bool DockController::onPress(QObject* watched, QEvent* event) {
         }
         return true;
     }
-    if (watched == w_.mini_button && left) {
+    if (watched == widgets_.mini_button && left) {
         mini_pressed_ = true;
         return true;
     }
@@ -179,7 +179,7 @@ bool DockController::onMove(QObject* watched, QEvent* event) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (manual_drag_) {
         if (mouse->buttons() & Qt::LeftButton) {
-            w_.window->move(global_position(event) - drag_offset_);
+            widgets_.window->move(global_position(event) - drag_offset_);
         }
         return true;
     }
@@ -190,15 +190,15 @@ bool DockController::onMove(QObject* watched, QEvent* event) {
         stripMoved(watched);
         return true;
     }
-    if (watched == w_.help_button) {
+    if (watched == widgets_.help_button) {
         setHover(Hover::Help);
-    } else if (watched == w_.mini_button) {
+    } else if (watched == widgets_.mini_button) {
         setHover(Hover::Mini);
-    } else if (watched == w_.exit_button) {
+    } else if (watched == widgets_.exit_button) {
         setHover(Hover::Exit);
-    } else if (watched == w_.display ||
-               (watched == w_.window &&
-                w_.window->childAt(mouse->position().toPoint()) == nullptr)) {
+    } else if (watched == widgets_.display ||
+               (watched == widgets_.window &&
+                widgets_.window->childAt(mouse->position().toPoint()) == nullptr)) {
         giveFocus();
         resetTitleColours();
     }
@@ -218,9 +218,9 @@ bool DockController::onRelease(QObject* watched, QEvent* event) {
         system_move_released_ = true;
         return true;
     }
-    if (watched == w_.mini_button && mouse->button() == Qt::LeftButton && mini_pressed_) {
+    if (watched == widgets_.mini_button && mouse->button() == Qt::LeftButton && mini_pressed_) {
         mini_pressed_ = false;
-        if (w_.mini_button->rect().contains(mouse->position().toPoint())) {
+        if (widgets_.mini_button->rect().contains(mouse->position().toPoint())) {
             minimiseToStrip();
         }
         return true;
@@ -235,7 +235,7 @@ void DockController::beginDrag(const QPoint& global_pos) {
     // Qt's idea of the position can lag behind the window manager's placement; the move request
     // carries positions computed from it, so bring it up to date first.
     syncPosition();
-    QWindow* native = w_.window->windowHandle();
+    QWindow* native = widgets_.window->windowHandle();
     const bool window_manager_moves = system_move_allowed_ && native != nullptr &&
                                       QGuiApplication::platformName() == QLatin1String("xcb");
     if (window_manager_moves && server_pointer_buttons_down() == std::optional<bool>(false)) {
@@ -258,7 +258,7 @@ void DockController::beginDrag(const QPoint& global_pos) {
     emit dragStarted(false);
     // The press gave the pressed widget the implicit pointer grab: its moves and its release
     // reach us.
-    drag_offset_ = global_pos - w_.window->pos();
+    drag_offset_ = global_pos - widgets_.window->pos();
 }
 
 void DockController::pollSystemMove() {
@@ -288,14 +288,14 @@ void DockController::finishDrag() {
 }
 
 void DockController::syncPosition() {
-    if (const auto origin = server_window_origin(w_.window);
-        origin && *origin != w_.window->pos()) {
-        w_.window->move(*origin);  // where the window manager put it: a no-op for the server
+    if (const auto origin = server_window_origin(widgets_.window);
+        origin && *origin != widgets_.window->pos()) {
+        widgets_.window->move(*origin);  // where the window manager put it: a no-op for the server
     }
 }
 
 void DockController::stripMoved(QObject* strip) {
-    if (strip == w_.strip_top || strip == w_.strip_right) {
+    if (strip == widgets_.strip_top || strip == widgets_.strip_right) {
         resetTitleColours();
     }
     syncPosition();
@@ -310,18 +310,18 @@ void DockController::stripMoved(QObject* strip) {
 }
 
 void DockController::giveFocus() {
-    if (w_.give_focus) {
-        w_.give_focus();
+    if (widgets_.give_focus) {
+        widgets_.give_focus();
         return;
     }
-    w_.window->activateWindow();
-    w_.window->setFocus(Qt::MouseFocusReason);
+    widgets_.window->activateWindow();
+    widgets_.window->setFocus(Qt::MouseFocusReason);
 }
 
 void DockController::setHover(Hover hover) {
-    set_background(w_.help_button, hover == Hover::Help ? kHelpHover : kTitleNormal);
-    set_background(w_.mini_button, hover == Hover::Mini ? kMiniHover : kTitleNormal);
-    set_background(w_.exit_button, hover == Hover::Exit ? kExitHover : kTitleNormal);
+    set_background(widgets_.help_button, hover == Hover::Help ? kHelpHover : kTitleNormal);
+    set_background(widgets_.mini_button, hover == Hover::Mini ? kMiniHover : kTitleNormal);
+    set_background(widgets_.exit_button, hover == Hover::Exit ? kExitHover : kTitleNormal);
 }
 
 void DockController::resetTitleColours() {
@@ -339,9 +339,9 @@ void DockController::toggleHelpWidth() {
     syncPosition();
     const dock::HelpGeometry g = dock::toggle_help(current(), screenWidth());
     setWindowTwips(g.width, dock::kCalculatorHeight);
-    const QPoint pos(dock::px_from_twips(g.left), w_.window->y());
-    if (pos != w_.window->pos()) {
-        w_.window->move(pos);
+    const QPoint pos(dock::px_from_twips(g.left), widgets_.window->y());
+    if (pos != widgets_.window->pos()) {
+        widgets_.window->move(pos);
     }
     emit helpPanelToggled(g.opened);
 }
@@ -352,21 +352,21 @@ void DockController::minimiseToStrip() {
     framed |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
     framed &= ~Qt::WindowMaximizeButtonHint;
     setFrame(framed);
-    w_.window->showMinimized();
-    w_.window->setWindowTitle(QString::fromUtf8(dock::kMinimisedCaption.data(),
+    widgets_.window->showMinimized();
+    widgets_.window->setWindowTitle(QString::fromUtf8(dock::kMinimisedCaption.data(),
                                                 qsizetype(dock::kMinimisedCaption.size())));
-    set_background(w_.mini_button, kTitleNormal);
+    set_background(widgets_.mini_button, kTitleNormal);
 }
 
 void DockController::setFrame(Qt::WindowFlags flags) {
     // Changed on the live window: recreating it would unmap it, and a window manager may then
     // map it again in the state it had (minimised).
-    QWindow* native = w_.window->windowHandle();
+    QWindow* native = widgets_.window->windowHandle();
     if (native == nullptr) {
-        w_.window->setWindowFlags(flags);
+        widgets_.window->setWindowFlags(flags);
         return;
     }
-    w_.window->overrideWindowFlags(flags);
+    widgets_.window->overrideWindowFlags(flags);
     native->setFlags(flags);
 }
 
@@ -383,10 +383,10 @@ void DockController::scheduleShapeCheck() {
 void DockController::restoreShape() {
     shape_check_pending_ = false;
     dock::ShapeInput in;
-    in.width = dock::twips_from_px(w_.window->width());
-    in.minimised = w_.window->isMinimized();
-    in.maximised = w_.window->isMaximized();
-    in.framed = !(w_.window->windowFlags() & Qt::FramelessWindowHint);
+    in.width = dock::twips_from_px(widgets_.window->width());
+    in.minimised = widgets_.window->isMinimized();
+    in.maximised = widgets_.window->isMaximized();
+    in.framed = !(widgets_.window->windowFlags() & Qt::FramelessWindowHint);
     const dock::ShapeAction action = dock::restore_shape(in);
     if (!action.act) {
         return;
@@ -395,10 +395,10 @@ void DockController::restoreShape() {
         setFrame(borderless_flags_);
         // The frame change may have been sent while the platform still took the window for
         // minimised; say again that it is a normal window.
-        w_.window->showNormal();
+        widgets_.window->showNormal();
     }
     if (action.clear_caption) {
-        w_.window->setWindowTitle(QString());
+        widgets_.window->setWindowTitle(QString());
     }
     setWindowTwips(action.width, action.height);
 }

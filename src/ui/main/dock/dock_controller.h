@@ -13,6 +13,8 @@
 
 #include "ui/main/dock/dock_rules.h"
 
+class QSystemTrayIcon;
+
 namespace orvane {
 
 // The widgets the controller works with; all belong to the window. Null entries are skipped.
@@ -28,6 +30,10 @@ struct DockWidgets {
     QWidget* help_button = nullptr;   // L_Help
     QWidget* mini_button = nullptr;   // L_Mini
     QWidget* exit_button = nullptr;   // L_Exit
+    // The empty area right of the calculator that widening uncovers; the help panel goes there.
+    QWidget* help_area = nullptr;
+    // Pointer activity over it counts as a move over the window; null without a tray.
+    QSystemTrayIcon* tray_icon = nullptr;
     // How the window takes the keyboard focus; empty: activate it and focus it.
     std::function<void()> give_focus;
 };
@@ -102,7 +108,7 @@ class DockController : public QObject {
     void scheduleShapeCheck();
     void restoreShape();
 
-    DockWidgets w_;
+    DockWidgets widgets_;
     std::function<int()> screen_width_;
     bool docked_ = false;
     bool system_move_allowed_ = true;

@@ -5,8 +5,9 @@
 
 namespace orvane {
 
-DesktopBehaviour attach_desktop_behaviour(const DockWidgets& widgets, QWidget* help_area,
-                                          QSystemTrayIcon* tray) {
+DesktopBehaviour attach_desktop_behaviour(const DockWidgets& widgets) {
+    QWidget* help_area = widgets.help_area;
+    QSystemTrayIcon* tray = widgets.tray_icon;
     DesktopBehaviour behaviour;
     behaviour.dock = new DockController(widgets);
     if (help_area != nullptr) {

@@ -13,10 +13,9 @@ struct DesktopBehaviour {
     HelpPanel* panel = nullptr;      // child of the help area
 };
 
-// Creates the dock controller on `widgets`, fills `help_area` (the empty area right of the
-// calculator) with the help panel, and lets pointer activity over `tray` (may be null) reach
-// the window. Toggling the panel stays with the caller: call toggle_help_panel on L_Help / F1.
-DesktopBehaviour attach_desktop_behaviour(const DockWidgets& widgets, QWidget* help_area,
-                                          QSystemTrayIcon* tray);
+// Creates the dock controller on `widgets`, fills their help area with the help panel, and
+// lets pointer activity over their tray icon reach the window. Toggling the panel stays with
+// the caller: call toggle_help_panel on L_Help / F1.
+DesktopBehaviour attach_desktop_behaviour(const DockWidgets& widgets);
 
 }  // namespace orvane
