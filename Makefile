@@ -5,7 +5,7 @@ BENCH_BUILD ?= build-bench
 JOBS       ?= $(shell nproc)
 CMAKE_GEN  := -G Ninja
 
-.PHONY: deps configure build run test test-core test-asan bench install uninstall format clean
+.PHONY: deps configure build run test test-core test-asan bench install uninstall format format-check lint clean
 
 deps:
 	@tools/install-deps.sh
@@ -20,7 +20,7 @@ run: build
 	@$(BUILD)/src/app/orvane-calculator $(ARGS)
 
 # Everything: the normal tree (cores, windows, end-to-end) and the sanitizer tree of the cores.
-test: build test-asan
+test: format-check build test-asan
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 test-asan: deps
@@ -41,6 +41,15 @@ uninstall:
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+# Fails on the first file that clang-format would change.
+format-check: deps
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+# The naming style of .clang-tidy over our own sources (needs the compile database of a build).
+lint: configure
+	@run-clang-tidy -p $(BUILD) -quiet -j $(JOBS) -extra-arg=-Wno-unknown-warning-option \
+	    '$(CURDIR)/(src|tests|bench|tools)/.*\.cpp$$'
 
 clean:
 	@rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

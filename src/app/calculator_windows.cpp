@@ -2,30 +2,31 @@
 
 #include "app/main_window_behaviour.h"
 #include "ui/expression/bds_window.h"
-#include "ui/mortgage/house_window.h"
 #include "ui/main/tallybox.h"
+#include "ui/mortgage/house_window.h"
 
 namespace orvane::app {
 
 QWidget* create_calculator_window(CalculatorKind kind, WindowSwitcher& switcher) {
     switch (kind) {
-        case CalculatorKind::Expression: {
+        case CalculatorKind::expression: {
             auto* window = new BDS(switcher.values());
-            QObject::connect(window, &BDS::switchRequested, &switcher, &WindowSwitcher::switchTo);
+            QObject::connect(window, &BDS::switch_requested, &switcher, &WindowSwitcher::switch_to);
             return window;
         }
-        case CalculatorKind::Mortgage: {
+        case CalculatorKind::mortgage: {
             auto* window = new House();
-            QObject::connect(window, &House::switchRequested, &switcher, &WindowSwitcher::switchTo);
+            QObject::connect(window, &House::switch_requested, &switcher,
+                             &WindowSwitcher::switch_to);
             return window;
         }
-        case CalculatorKind::Standard:
+        case CalculatorKind::standard:
             break;
     }
     auto* window = new Tallybox(switcher.registers(), switcher.values());
     attach_main_window_behaviour(*window);
-    QObject::connect(window, &Tallybox::switchRequested, &switcher, &WindowSwitcher::switchTo);
-    QObject::connect(window, &Tallybox::exitRequested, &switcher, &WindowSwitcher::exitProgram);
+    QObject::connect(window, &Tallybox::switch_requested, &switcher, &WindowSwitcher::switch_to);
+    QObject::connect(window, &Tallybox::exit_requested, &switcher, &WindowSwitcher::exit_program);
     return window;
 }
 

@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
                      &QCoreApplication::quit, Qt::QueuedConnection);
     if (orvane::app::first_frame_report_requested()) {
         QObject::connect(
-            &switcher, &orvane::app::WindowSwitcher::windowShown, &application,
+            &switcher, &orvane::app::WindowSwitcher::window_shown, &application,
             [](QWidget* window) { orvane::app::report_first_frame_then_quit(window); },
             Qt::SingleShotConnection);
     }

@@ -6,7 +6,7 @@ namespace orvane::app {
 
 DesktopBehaviour attach_main_window_behaviour(Tallybox& window) {
     const DesktopBehaviour behaviour = attach_desktop_behaviour(window.desktop_parts());
-    QObject::connect(&window, &Tallybox::helpToggleRequested, behaviour.dock,
+    QObject::connect(&window, &Tallybox::help_toggle_requested, behaviour.dock,
                      [behaviour] { toggle_help_panel(*behaviour.dock, *behaviour.panel); });
     return behaviour;
 }

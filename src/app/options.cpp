@@ -32,11 +32,11 @@ int decimals_after(std::string_view options, std::string_view option) {
 
 std::string_view window_name(CalculatorKind kind) {
     switch (kind) {
-        case CalculatorKind::Expression:
+        case CalculatorKind::expression:
             return "BDS";
-        case CalculatorKind::Mortgage:
+        case CalculatorKind::mortgage:
             return "House";
-        case CalculatorKind::Standard:
+        case CalculatorKind::standard:
             break;
     }
     return "Tallybox";
@@ -116,13 +116,13 @@ Startup read_command_line(std::string_view command_line) {
         values.option_decimals = decimals_after(options, kCut);
     }
     if (options == kMortgage) {
-        startup.first_window = CalculatorKind::Mortgage;
+        startup.first_window = CalculatorKind::mortgage;
         return startup;
     }
     values.start_mode = (values.has(kExpression) ? 1 : 0) + (values.has(kAutoCopy) ? 6 : 0);
     startup.first_window = (values.start_mode == 1 || values.start_mode == 7)
-                               ? CalculatorKind::Expression
-                               : CalculatorKind::Standard;
+                               ? CalculatorKind::expression
+                               : CalculatorKind::standard;
     return startup;
 }
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "startup/startup_values.h"
 #include "startup/calculator_kind.h"
+#include "startup/startup_values.h"
 
 namespace orvane::app {
 
@@ -27,7 +27,7 @@ inline constexpr std::string_view kOptionsErrorTitle = "参数错误";
 // the first rule that failed (then `values` holds only the normalised command line).
 struct Startup {
     StartupValues values;
-    CalculatorKind first_window = CalculatorKind::Standard;
+    CalculatorKind first_window = CalculatorKind::standard;
     std::string error;
 
     bool ok() const { return error.empty(); }

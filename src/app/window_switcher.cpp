@@ -31,7 +31,7 @@ void WindowSwitcher::start(CalculatorKind first) {
     }
 }
 
-void WindowSwitcher::switchTo(CalculatorKind target) {
+void WindowSwitcher::switch_to(CalculatorKind target) {
     if (current_ != nullptr && current_kind_ == target) {
         return;
     }
@@ -41,7 +41,7 @@ void WindowSwitcher::switchTo(CalculatorKind target) {
     show_new(target);
 }
 
-void WindowSwitcher::exitProgram() {
+void WindowSwitcher::exit_program() {
     if (current_ != nullptr) {
         unload(std::exchange(current_, nullptr));
     }
@@ -66,7 +66,7 @@ void WindowSwitcher::show_new(CalculatorKind kind) {
                                             static_cast<qsizetype>(window_name(kind).size())));
     connect(window, &QObject::destroyed, this, &WindowSwitcher::window_destroyed);
     window->show();
-    emit windowShown(window, kind);
+    emit window_shown(window, kind);
 }
 
 void WindowSwitcher::unload(QWidget* window) {

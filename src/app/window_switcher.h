@@ -11,9 +11,9 @@
 #include <optional>
 #include <vector>
 
-#include "startup/startup_values.h"
 #include "engine/calculator.h"
 #include "startup/calculator_kind.h"
+#include "startup/startup_values.h"
 
 namespace orvane::app {
 
@@ -38,13 +38,13 @@ class WindowSwitcher : public QObject {
 
   public slots:
     // A window's switch request (key or control). Safe to call from the window's own handler.
-    void switchTo(orvane::CalculatorKind target);
+    void switch_to(orvane::CalculatorKind target);
     // The main window's exit control: unload the window and end the program at once.
-    void exitProgram();
+    void exit_program();
 
   signals:
     // A window was created and shown.
-    void windowShown(QWidget* window, orvane::CalculatorKind kind);
+    void window_shown(QWidget* window, orvane::CalculatorKind kind);
     // No calculator window is left: the program ends.
     void finished();
 
@@ -59,7 +59,7 @@ class WindowSwitcher : public QObject {
     Factory factory_;
     QWidget* current_ = nullptr;
     QObject* current_object_ = nullptr;
-    CalculatorKind current_kind_ = CalculatorKind::Standard;
+    CalculatorKind current_kind_ = CalculatorKind::standard;
     std::vector<QPointer<QWidget>> unloading_;
 };
 

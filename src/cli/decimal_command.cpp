@@ -119,7 +119,7 @@ int run_decimal(int argc, char** argv) {
     return 0;
 }
 
-const Registrar registrar{
+const Registrar kRegistrar{
     {"decimal", "decimal arithmetic on OP<TAB>A<TAB>B lines from stdin", run_decimal}};
 
 }  // namespace

@@ -64,7 +64,7 @@ int run_eval(int argc, char** argv) {
     return all_ok ? 0 : 1;
 }
 
-const orvane::cli::Registrar registrar{
+const orvane::cli::Registrar kRegistrar{
     {"eval", "evaluate a formula as the expression calculator does", run_eval}};
 
 }  // namespace

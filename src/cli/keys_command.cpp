@@ -190,7 +190,7 @@ int run_keys(int argc, char** argv) {
     return 0;
 }
 
-const orvane::cli::Registrar registrar{
+const orvane::cli::Registrar kRegistrar{
     {"keys", "drive the standard calculator with key tokens", &run_keys}};
 
 }  // namespace

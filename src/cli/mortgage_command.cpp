@@ -78,7 +78,7 @@ int run_mortgage(int argc, char** argv) {
     return 0;
 }
 
-const orvane::cli::Registrar registrar{
+const orvane::cli::Registrar kRegistrar{
     {"mortgage", "repayments of a house loan (both schemes)", &run_mortgage}};
 
 }  // namespace

@@ -36,7 +36,7 @@ int run_options(int argc, char** argv) {
     return 0;
 }
 
-const orvane::cli::Registrar registrar{
+const orvane::cli::Registrar kRegistrar{
     {"options", "validate a start-up command line and show what it opens", run_options}};
 
 }  // namespace

@@ -20,14 +20,14 @@ Overloaded(Ts...) -> Overloaded<Ts...>;
 // Keys that read a decimal value and may therefore be ignored after they started.
 bool may_be_ignored(Key key) {
     switch (key) {
-        case Key::Add:
-        case Key::Subtract:
-        case Key::Multiply:
-        case Key::Divide:
-        case Key::Equals:
-        case Key::Percent:
-        case Key::SquareRoot:
-        case Key::MemoryAdd:
+        case Key::add:
+        case Key::subtract:
+        case Key::multiply:
+        case Key::divide:
+        case Key::equals:
+        case Key::percent:
+        case Key::square_root:
+        case Key::memory_add:
             return true;
         default:
             return false;
@@ -131,68 +131,68 @@ std::optional<Decimal> Calculator::accumulator_value() const {
 
 Calculator::Step Calculator::run(Key key) {
     switch (key) {
-        case Key::Digit0:
+        case Key::digit0:
             zero_key();
             break;
-        case Key::Digit1:
-        case Key::Digit2:
-        case Key::Digit3:
-        case Key::Digit4:
-        case Key::Digit5:
-        case Key::Digit6:
-        case Key::Digit7:
-        case Key::Digit8:
-        case Key::Digit9:
+        case Key::digit1:
+        case Key::digit2:
+        case Key::digit3:
+        case Key::digit4:
+        case Key::digit5:
+        case Key::digit6:
+        case Key::digit7:
+        case Key::digit8:
+        case Key::digit9:
             digit_key(
-                static_cast<char>('0' + (static_cast<int>(key) - static_cast<int>(Key::Digit0))));
+                static_cast<char>('0' + (static_cast<int>(key) - static_cast<int>(Key::digit0))));
             break;
-        case Key::DoubleZero:
+        case Key::double_zero:
             double_zero_key();
             break;
-        case Key::Point:
+        case Key::point:
             point_key();
             break;
-        case Key::Sign:
+        case Key::sign:
             sign_key();
             break;
-        case Key::Backspace:
+        case Key::backspace:
             backspace_key();
             break;
-        case Key::Clear:
+        case Key::clear:
             clear_key();
             break;
-        case Key::ClearAll:
+        case Key::clear_all:
             clear_all_key();
             break;
-        case Key::Add:
+        case Key::add:
             return operator_key(Operator::add, "wav_jia");
-        case Key::Subtract:
+        case Key::subtract:
             return operator_key(Operator::subtract, "wav_jian");
-        case Key::Multiply:
+        case Key::multiply:
             return operator_key(Operator::multiply, "wav_chen");
-        case Key::Divide:
+        case Key::divide:
             return operator_key(Operator::divide, "wav_chu");
-        case Key::Equals:
+        case Key::equals:
             return equals();
-        case Key::Percent:
+        case Key::percent:
             return percent_key();
-        case Key::SquareRoot:
+        case Key::square_root:
             return square_root_key();
-        case Key::MemoryStore:
+        case Key::memory_store:
             memory_store();
             break;
-        case Key::MemoryAdd:
+        case Key::memory_add:
             return memory_add();
-        case Key::MemoryRead:
+        case Key::memory_read:
             memory_read();
             break;
-        case Key::MemoryClear:
+        case Key::memory_clear:
             controls_.memory.clear();
             break;
-        case Key::GrandTotal:
+        case Key::grand_total:
             grand_total_key();
             break;
-        case Key::VoiceSwitch:
+        case Key::voice_switch:
             voice_switch();
             break;
     }

@@ -6,47 +6,47 @@ namespace orvane::engine {
 std::optional<Key> key_for_character(char16_t character) {
     switch (character) {
         case 8:
-            return Key::Backspace;
+            return Key::backspace;
         case 13:
         case u'=':
-            return Key::Equals;
+            return Key::equals;
         case u'*':
-            return Key::Multiply;
+            return Key::multiply;
         case u'+':
-            return Key::Add;
+            return Key::add;
         case u'-':
-            return Key::Subtract;
+            return Key::subtract;
         case u'.':
-            return Key::Point;
+            return Key::point;
         case u'/':
-            return Key::Divide;
+            return Key::divide;
         // The letters of the embedded keypad of compact keyboards carry 0 to 6.
         case u'm':
         case u'M':
-            return Key::Digit0;
+            return Key::digit0;
         case u'j':
         case u'J':
-            return Key::Digit1;
+            return Key::digit1;
         case u'k':
         case u'K':
-            return Key::Digit2;
+            return Key::digit2;
         case u'l':
         case u'L':
-            return Key::Digit3;
+            return Key::digit3;
         case u'u':
         case u'U':
-            return Key::Digit4;
+            return Key::digit4;
         case u'i':
         case u'I':
-            return Key::Digit5;
+            return Key::digit5;
         case u'o':
         case u'O':
-            return Key::Digit6;
+            return Key::digit6;
         default:
             break;
     }
     if (character >= u'0' && character <= u'9') {
-        return static_cast<Key>(static_cast<int>(Key::Digit0) + (character - u'0'));
+        return static_cast<Key>(static_cast<int>(Key::digit0) + (character - u'0'));
     }
     return std::nullopt;
 }
@@ -56,31 +56,31 @@ std::optional<Command> command_for_release(int key_code, int modifiers) {
     const bool alt_only = modifiers == kModAlt;
     switch (key_code) {
         case 'B':
-            return Key::Percent;
+            return Key::percent;
         case 'F':
-            return Key::SquareRoot;
+            return Key::square_root;
         case 'G':
-            return Key::GrandTotal;
+            return Key::grand_total;
         case kVkDelete:
-            return Key::Clear;
+            return Key::clear;
         case 'C':
-            return ctrl_only ? std::optional<Command>(Key::MemoryClear) : std::nullopt;
+            return ctrl_only ? std::optional<Command>(Key::memory_clear) : std::nullopt;
         case 'S':
-            return ctrl_only ? std::optional<Command>(Key::MemoryStore) : std::nullopt;
+            return ctrl_only ? std::optional<Command>(Key::memory_store) : std::nullopt;
         case 'A':
-            return ctrl_only ? std::optional<Command>(Key::MemoryAdd) : std::nullopt;
+            return ctrl_only ? std::optional<Command>(Key::memory_add) : std::nullopt;
         case 'R':
-            return ctrl_only ? std::optional<Command>(Key::MemoryRead) : std::nullopt;
+            return ctrl_only ? std::optional<Command>(Key::memory_read) : std::nullopt;
         case kVkF4:
-            return alt_only ? std::optional<Command>(WindowCommand::Exit) : std::nullopt;
+            return alt_only ? std::optional<Command>(WindowCommand::exit) : std::nullopt;
         case kVkF1:
-            return WindowCommand::Help;
+            return WindowCommand::help;
         case kVkF2:
-            return WindowCommand::SwitchExpression;
+            return WindowCommand::switch_expression;
         case kVkF3:
-            return Key::VoiceSwitch;
+            return Key::voice_switch;
         case kVkF7:
-            return WindowCommand::SwitchMortgage;
+            return WindowCommand::switch_mortgage;
         default:
             return std::nullopt;
     }

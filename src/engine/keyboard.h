@@ -9,7 +9,7 @@
 namespace orvane::engine {
 
 // Window operations that a released key can run besides calculator keys.
-enum class WindowCommand { Help, Exit, SwitchExpression, SwitchMortgage };
+enum class WindowCommand { help, exit, switch_expression, switch_mortgage };
 using Command = std::variant<Key, WindowCommand>;
 
 // Modifier bits of a released key.

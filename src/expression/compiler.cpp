@@ -18,10 +18,10 @@ class Compiler {
     }
 
     Program compile() {
-        if (current_.kind != TokenKind::End) {
+        if (current_.kind != TokenKind::end) {
             additive(0);
-            if (ok() && current_.kind != TokenKind::End) {
-                fail(EvalError::Syntax);
+            if (ok() && current_.kind != TokenKind::end) {
+                fail(EvalError::syntax);
             }
         }
         if (!ok()) {
@@ -31,7 +31,7 @@ class Compiler {
     }
 
   private:
-    bool ok() const { return program_.error == EvalError::None; }
+    bool ok() const { return program_.error == EvalError::none; }
 
     void fail(EvalError error) {
         if (ok()) {
@@ -41,7 +41,7 @@ class Compiler {
 
     void advance() {
         current_ = lexer_.next();
-        if (current_.kind == TokenKind::Error) {
+        if (current_.kind == TokenKind::error) {
             fail(current_.error);
         }
     }
@@ -54,8 +54,8 @@ class Compiler {
 
     void additive(int depth) {
         modulo(depth);
-        while (ok() && (current_.kind == TokenKind::Plus || current_.kind == TokenKind::Minus)) {
-            const OpCode code = current_.kind == TokenKind::Plus ? OpCode::Add : OpCode::Subtract;
+        while (ok() && (current_.kind == TokenKind::plus || current_.kind == TokenKind::minus)) {
+            const OpCode code = current_.kind == TokenKind::plus ? OpCode::add : OpCode::subtract;
             advance();
             modulo(depth);
             emit(code);
@@ -64,27 +64,27 @@ class Compiler {
 
     void modulo(int depth) {
         integer_division(depth);
-        while (ok() && current_.kind == TokenKind::Mod) {
+        while (ok() && current_.kind == TokenKind::mod) {
             advance();
             integer_division(depth);
-            emit(OpCode::Modulo);
+            emit(OpCode::modulo);
         }
     }
 
     void integer_division(int depth) {
         multiplicative(depth);
-        while (ok() && current_.kind == TokenKind::Backslash) {
+        while (ok() && current_.kind == TokenKind::backslash) {
             advance();
             multiplicative(depth);
-            emit(OpCode::IntegerDivide);
+            emit(OpCode::integer_divide);
         }
     }
 
     void multiplicative(int depth) {
         unary(depth);
-        while (ok() && (current_.kind == TokenKind::Star || current_.kind == TokenKind::Slash)) {
+        while (ok() && (current_.kind == TokenKind::star || current_.kind == TokenKind::slash)) {
             const OpCode code =
-                current_.kind == TokenKind::Star ? OpCode::Multiply : OpCode::Divide;
+                current_.kind == TokenKind::star ? OpCode::multiply : OpCode::divide;
             advance();
             unary(depth);
             emit(code);
@@ -94,8 +94,8 @@ class Compiler {
     // Any run of signs, counted rather than recursed, so "------…1" costs no stack.
     bool signs() {
         bool negative = false;
-        while (ok() && (current_.kind == TokenKind::Minus || current_.kind == TokenKind::Plus)) {
-            negative = negative != (current_.kind == TokenKind::Minus);
+        while (ok() && (current_.kind == TokenKind::minus || current_.kind == TokenKind::plus)) {
+            negative = negative != (current_.kind == TokenKind::minus);
             advance();
         }
         return negative;
@@ -106,20 +106,20 @@ class Compiler {
         const bool negative = signs();
         power(depth);
         if (negative) {
-            emit(OpCode::Negate);
+            emit(OpCode::negate);
         }
     }
 
     void power(int depth) {
         primary(depth);
-        while (ok() && current_.kind == TokenKind::Caret) {
+        while (ok() && current_.kind == TokenKind::caret) {
             advance();
             const bool negative = signs();
             primary(depth);
             if (negative) {
-                emit(OpCode::Negate);
+                emit(OpCode::negate);
             }
-            emit(OpCode::Power);
+            emit(OpCode::power);
         }
     }
 
@@ -128,27 +128,27 @@ class Compiler {
             return;
         }
         switch (current_.kind) {
-            case TokenKind::Number: {
+            case TokenKind::number: {
                 Op op;
                 op.number = current_.number;
                 program_.ops.push_back(op);
                 advance();
                 return;
             }
-            case TokenKind::LeftParen:
+            case TokenKind::left_paren:
                 if (depth >= kMaxNesting) {
-                    fail(EvalError::TooDeep);
+                    fail(EvalError::too_deep);
                     return;
                 }
                 advance();
                 additive(depth + 1);
                 expect_closing();
                 return;
-            case TokenKind::Function:
+            case TokenKind::function:
                 call(depth);
                 return;
             default:
-                fail(EvalError::Syntax);
+                fail(EvalError::syntax);
                 return;
         }
     }
@@ -159,20 +159,20 @@ class Compiler {
         if (!ok()) {
             return;
         }
-        if (current_.kind != TokenKind::LeftParen) {
-            fail(EvalError::Syntax);
+        if (current_.kind != TokenKind::left_paren) {
+            fail(EvalError::syntax);
             return;
         }
         if (depth >= kMaxNesting) {
-            fail(EvalError::TooDeep);
+            fail(EvalError::too_deep);
             return;
         }
         advance();
         int count = 0;
-        if (ok() && current_.kind != TokenKind::RightParen) {
+        if (ok() && current_.kind != TokenKind::right_paren) {
             additive(depth + 1);
             ++count;
-            while (ok() && current_.kind == TokenKind::Comma) {
+            while (ok() && current_.kind == TokenKind::comma) {
                 advance();
                 additive(depth + 1);
                 // Clamped: a long argument list is wrong however long it is.
@@ -181,11 +181,11 @@ class Compiler {
         }
         expect_closing();
         if (ok() && !accepts_argument_count(function, count)) {
-            fail(EvalError::ArgumentCount);
+            fail(EvalError::argument_count);
         }
         if (ok()) {
             Op op;
-            op.code = OpCode::Call;
+            op.code = OpCode::call;
             op.function = function;
             op.argument_count = static_cast<std::uint8_t>(count);
             program_.ops.push_back(op);
@@ -196,8 +196,8 @@ class Compiler {
         if (!ok()) {
             return;
         }
-        if (current_.kind != TokenKind::RightParen) {
-            fail(EvalError::Syntax);
+        if (current_.kind != TokenKind::right_paren) {
+            fail(EvalError::syntax);
             return;
         }
         advance();

@@ -7,14 +7,14 @@
 namespace orvane::expression {
 
 enum class EvalError {
-    None,
-    Syntax,           // not a well-formed formula: "1+", "(1", "2(3)", "1..2", a stray character
-    UnknownName,      // a name that is neither a function nor Mod
-    ArgumentCount,    // sin() or sin(1,2)
-    TooDeep,          // parentheses or function calls nested beyond the evaluator's bound
-    DivisionByZero,   // 1/0, 5\0, 5 Mod 0
-    InvalidArgument,  // log(0), sqr(-1), (-8)^(1/3), 0^-1, round(x,-1)
-    Overflow,         // a value beyond the double range, or a \ or Mod operand beyond 32 bits
+    none,
+    syntax,            // not a well-formed formula: "1+", "(1", "2(3)", "1..2", a stray character
+    unknown_name,      // a name that is neither a function nor Mod
+    argument_count,    // sin() or sin(1,2)
+    too_deep,          // parentheses or function calls nested beyond the evaluator's bound
+    division_by_zero,  // 1/0, 5\0, 5 Mod 0
+    invalid_argument,  // log(0), sqr(-1), (-8)^(1/3), 0^-1, round(x,-1)
+    overflow,          // a value beyond the double range, or a \ or Mod operand beyond 32 bits
 };
 
 std::string_view error_name(EvalError error);

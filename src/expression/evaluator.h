@@ -12,7 +12,7 @@ namespace orvane::expression {
 struct EvalResult {
     bool ok = true;
     std::string text;  // the value's whole text (orvane::double_text); empty for an empty formula
-    EvalError error = EvalError::None;
+    EvalError error = EvalError::none;
 };
 
 // Evaluates `formula` as it stands (spaces separate tokens; the window deletes them first,

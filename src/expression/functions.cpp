@@ -11,18 +11,18 @@ namespace orvane::expression {
 namespace {
 
 constexpr std::array<std::pair<std::string_view, Function>, 12> kNames{{
-    {"sin", Function::Sin},
-    {"cos", Function::Cos},
-    {"tan", Function::Tan},
-    {"log", Function::Log},
-    {"sqr", Function::Sqr},
-    {"abs", Function::Abs},
-    {"atn", Function::Atn},
-    {"exp", Function::Exp},
+    {"sin", Function::sin},
+    {"cos", Function::cos},
+    {"tan", Function::tan},
+    {"log", Function::log},
+    {"sqr", Function::sqr},
+    {"abs", Function::abs},
+    {"atn", Function::atn},
+    {"exp", Function::exp},
     {"int", Function::Int},
-    {"fix", Function::Fix},
-    {"sgn", Function::Sgn},
-    {"round", Function::Round},
+    {"fix", Function::fix},
+    {"sgn", Function::sgn},
+    {"round", Function::round},
 }};
 
 char lower(char c) {
@@ -43,9 +43,9 @@ bool same_name(std::string_view typed, std::string_view name) {
 
 Value ok(double number) {
     if (!std::isfinite(number)) {
-        return {0.0, EvalError::Overflow};
+        return {0.0, EvalError::overflow};
     }
-    return {number, EvalError::None};
+    return {number, EvalError::none};
 }
 
 Value fail(EvalError error) {
@@ -64,7 +64,7 @@ std::optional<Function> find_function(std::string_view name) {
 }
 
 bool accepts_argument_count(Function function, int count) {
-    if (function == Function::Round) {
+    if (function == Function::round) {
         return count == 1 || count == 2;
     }
     return count == 1;
@@ -73,38 +73,38 @@ bool accepts_argument_count(Function function, int count) {
 Value apply_function(Function function, const double* args, int count) {
     const double x = args[0];
     switch (function) {
-        case Function::Sin:
+        case Function::sin:
             return ok(std::sin(x));
-        case Function::Cos:
+        case Function::cos:
             return ok(std::cos(x));
-        case Function::Tan:
+        case Function::tan:
             return ok(std::tan(x));
-        case Function::Log:
-            return x > 0.0 ? ok(std::log(x)) : fail(EvalError::InvalidArgument);
-        case Function::Sqr:
-            return x >= 0.0 ? ok(std::sqrt(x)) : fail(EvalError::InvalidArgument);
-        case Function::Abs:
+        case Function::log:
+            return x > 0.0 ? ok(std::log(x)) : fail(EvalError::invalid_argument);
+        case Function::sqr:
+            return x >= 0.0 ? ok(std::sqrt(x)) : fail(EvalError::invalid_argument);
+        case Function::abs:
             return ok(std::fabs(x));
-        case Function::Atn:
+        case Function::atn:
             return ok(std::atan(x));
-        case Function::Exp:
+        case Function::exp:
             return ok(std::exp(x));
         case Function::Int:
             return ok(std::floor(x));
-        case Function::Fix:
+        case Function::fix:
             return ok(std::trunc(x));
-        case Function::Sgn:
+        case Function::sgn:
             return ok(x > 0.0 ? 1.0 : (x < 0.0 ? -1.0 : 0.0));
-        case Function::Round: {
+        case Function::round: {
             // The place count is itself rounded to a whole number, ties to even.
             const double places = count > 1 ? std::nearbyint(args[1]) : 0.0;
             if (places < 0.0) {
-                return fail(EvalError::InvalidArgument);
+                return fail(EvalError::invalid_argument);
             }
             return ok(round_half_even(x, places > 400.0 ? 400 : static_cast<int>(places)));
         }
     }
-    return fail(EvalError::Syntax);
+    return fail(EvalError::syntax);
 }
 
 double round_half_even(double value, int decimals) {
@@ -158,21 +158,21 @@ double round_half_even(double value, int decimals) {
 
 std::string_view error_name(EvalError error) {
     switch (error) {
-        case EvalError::None:
+        case EvalError::none:
             return "none";
-        case EvalError::Syntax:
+        case EvalError::syntax:
             return "syntax";
-        case EvalError::UnknownName:
+        case EvalError::unknown_name:
             return "unknown name";
-        case EvalError::ArgumentCount:
+        case EvalError::argument_count:
             return "argument count";
-        case EvalError::TooDeep:
+        case EvalError::too_deep:
             return "too deep";
-        case EvalError::DivisionByZero:
+        case EvalError::division_by_zero:
             return "division by zero";
-        case EvalError::InvalidArgument:
+        case EvalError::invalid_argument:
             return "invalid argument";
-        case EvalError::Overflow:
+        case EvalError::overflow:
             return "overflow";
     }
     return "unknown";

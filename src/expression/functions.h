@@ -8,7 +8,7 @@
 
 namespace orvane::expression {
 
-enum class Function { Sin, Cos, Tan, Log, Sqr, Abs, Atn, Exp, Int, Fix, Sgn, Round };
+enum class Function { sin, cos, tan, log, sqr, abs, atn, exp, Int, fix, sgn, round };
 
 // The function spelled `name` (any letter case), or nullopt.
 std::optional<Function> find_function(std::string_view name);
@@ -18,7 +18,7 @@ bool accepts_argument_count(Function function, int count);
 // The value of `function` at `args` (count already checked), or the error it raises.
 struct Value {
     double number = 0.0;
-    EvalError error = EvalError::None;
+    EvalError error = EvalError::none;
 };
 Value apply_function(Function function, const double* args, int count);
 

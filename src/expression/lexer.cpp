@@ -29,7 +29,7 @@ bool equals_ignoring_case(std::string_view a, std::string_view b) {
 
 Token error(EvalError kind) {
     Token token;
-    token.kind = TokenKind::Error;
+    token.kind = TokenKind::error;
     token.error = kind;
     return token;
 }
@@ -102,7 +102,7 @@ Token Lexer::next() {
     if (pending_function_) {
         pending_function_ = false;
         Token token;
-        token.kind = TokenKind::Function;
+        token.kind = TokenKind::function;
         token.function = pending_;
         return token;
     }
@@ -122,34 +122,34 @@ Token Lexer::next() {
     Token token;
     switch (c) {
         case '+':
-            token.kind = TokenKind::Plus;
+            token.kind = TokenKind::plus;
             break;
         case '-':
-            token.kind = TokenKind::Minus;
+            token.kind = TokenKind::minus;
             break;
         case '*':
-            token.kind = TokenKind::Star;
+            token.kind = TokenKind::star;
             break;
         case '/':
-            token.kind = TokenKind::Slash;
+            token.kind = TokenKind::slash;
             break;
         case '\\':
-            token.kind = TokenKind::Backslash;
+            token.kind = TokenKind::backslash;
             break;
         case '^':
-            token.kind = TokenKind::Caret;
+            token.kind = TokenKind::caret;
             break;
         case '(':
-            token.kind = TokenKind::LeftParen;
+            token.kind = TokenKind::left_paren;
             break;
         case ')':
-            token.kind = TokenKind::RightParen;
+            token.kind = TokenKind::right_paren;
             break;
         case ',':
-            token.kind = TokenKind::Comma;
+            token.kind = TokenKind::comma;
             break;
         default:
-            return error(EvalError::Syntax);
+            return error(EvalError::syntax);
     }
     ++pos_;
     return token;
@@ -172,7 +172,7 @@ Token Lexer::number() {
         }
     }
     if (digits == 0) {
-        return error(EvalError::Syntax);
+        return error(EvalError::syntax);
     }
     const std::size_t mantissa_end = pos_;
     long long exponent = 0;
@@ -196,7 +196,7 @@ Token Lexer::number() {
         }
     }
     Token token;
-    token.kind = TokenKind::Number;
+    token.kind = TokenKind::number;
     const std::string_view mantissa = text_.substr(start, mantissa_end - start);
     if (fast_literal(mantissa, exponent, token.number)) {
         return token;
@@ -206,11 +206,11 @@ Token Lexer::number() {
     const auto [end, status] = std::from_chars(first, last, token.number);
     if (status == std::errc::result_out_of_range) {
         if (literal_too_large(mantissa, exponent)) {
-            return error(EvalError::Overflow);
+            return error(EvalError::overflow);
         }
         token.number = 0.0;
     } else if (status != std::errc{} || end != last) {
-        return error(EvalError::Syntax);
+        return error(EvalError::syntax);
     }
     return token;
 }
@@ -225,23 +225,23 @@ Token Lexer::name() {
     const std::string_view word = text_.substr(start, pos_ - start);
     Token token;
     if (const auto function = find_function(word)) {
-        token.kind = TokenKind::Function;
+        token.kind = TokenKind::function;
         token.function = *function;
         return token;
     }
     if (equals_ignoring_case(word, "mod")) {
-        token.kind = TokenKind::Mod;
+        token.kind = TokenKind::mod;
         return token;
     }
     if (word.size() > 3 && equals_ignoring_case(word.substr(0, 3), "mod")) {
         if (const auto function = find_function(word.substr(3))) {
             pending_function_ = true;
             pending_ = *function;
-            token.kind = TokenKind::Mod;
+            token.kind = TokenKind::mod;
             return token;
         }
     }
-    return error(EvalError::UnknownName);
+    return error(EvalError::unknown_name);
 }
 
 }  // namespace orvane::expression

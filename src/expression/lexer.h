@@ -11,27 +11,27 @@
 namespace orvane::expression {
 
 enum class TokenKind {
-    End,
-    Number,
-    Plus,
-    Minus,
-    Star,
-    Slash,
-    Backslash,
-    Caret,
-    Mod,
-    LeftParen,
-    RightParen,
-    Comma,
-    Function,
-    Error,  // the lexer's error is in Token::error
+    end,
+    number,
+    plus,
+    minus,
+    star,
+    slash,
+    backslash,
+    caret,
+    mod,
+    left_paren,
+    right_paren,
+    comma,
+    function,
+    error,  // the lexer's error is in Token::error
 };
 
 struct Token {
-    TokenKind kind = TokenKind::End;
+    TokenKind kind = TokenKind::end;
     double number = 0.0;                // for Number
-    Function function = Function::Sin;  // for Function
-    EvalError error = EvalError::None;  // for Error
+    Function function = Function::sin;  // for Function
+    EvalError error = EvalError::none;  // for Error
 };
 
 class Lexer {
@@ -49,7 +49,7 @@ class Lexer {
     // A name such as "modsin" (spaces deleted from "Mod sin") yields Mod now and the
     // function at the following call.
     bool pending_function_ = false;
-    Function pending_ = Function::Sin;
+    Function pending_ = Function::sin;
 };
 
 }  // namespace orvane::expression

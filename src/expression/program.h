@@ -13,28 +13,28 @@
 namespace orvane::expression {
 
 enum class OpCode : std::uint8_t {
-    Push,
-    Negate,
-    Add,
-    Subtract,
-    Multiply,
-    Divide,
-    IntegerDivide,
-    Modulo,
-    Power,
-    Call,
+    push,
+    negate,
+    add,
+    subtract,
+    multiply,
+    divide,
+    integer_divide,
+    modulo,
+    power,
+    call,
 };
 
 struct Op {
-    OpCode code = OpCode::Push;
-    Function function = Function::Sin;  // for Call
+    OpCode code = OpCode::push;
+    Function function = Function::sin;  // for Call
     std::uint8_t argument_count = 0;    // for Call
     double number = 0.0;                // for Push
 };
 
 struct Program {
     std::vector<Op> ops;  // empty for an empty formula
-    EvalError error = EvalError::None;
+    EvalError error = EvalError::none;
 };
 
 // Parentheses and function calls nested deeper than this are an error, so that hostile
@@ -45,7 +45,7 @@ Program compile(std::string_view formula);
 
 struct RunResult {
     double value = 0.0;
-    EvalError error = EvalError::None;
+    EvalError error = EvalError::none;
 };
 
 // Runs a program that compiled without error and is not empty.

@@ -17,7 +17,7 @@ constexpr int kLongestTerm = 30;
 const char* const kReminder = "提醒";
 
 ValidationFailure reminder(std::string message, Field focus) {
-    return {std::move(message), kReminder, Icon::Exclamation, focus};
+    return {std::move(message), kReminder, Icon::exclamation, focus};
 }
 
 // The term in years, or nothing when the text is not one of the list's items.
@@ -32,23 +32,23 @@ std::optional<int> term_years(const std::string& text) {
 // The first failing check in the window's fixed order, or nothing when every input is usable.
 std::optional<ValidationFailure> validate(const RepaymentInput& in) {
     if (!term_years(in.years)) {
-        return reminder("请选择贷款期限。", Field::Years);
+        return reminder("请选择贷款期限。", Field::years);
     }
     if (in.base_rate.empty()) {
         return reminder(
             "请输入相应贷款的现行央行基准利率。请注意是基准利率，并注意是商业贷款还是公积金贷款。"
             "\r\n\r\n如果银行给您的利率有浮动，请在利率浮动里输入相应的浮动额。",
-            Field::BaseRate);
+            Field::base_rate);
     }
     if (!is_base_rate_text(in.base_rate)) {
         return ValidationFailure{"您输入的基准利率似乎不正确，请检查后重新输入。", "关键性错误",
-                                 Icon::Critical, Field::Unchanged};
+                                 Icon::critical, Field::unchanged};
     }
     if (in.amount.empty()) {
-        return reminder("请输入贷款金额。", Field::Amount);
+        return reminder("请输入贷款金额。", Field::amount);
     }
     if (!read_number(in.amount)) {
-        return reminder("您输入的贷款金额不是有效的数字，请检查后重新输入。", Field::Amount);
+        return reminder("您输入的贷款金额不是有效的数字，请检查后重新输入。", Field::amount);
     }
     if (in.direction == kRaise || in.direction == kLower) {
         if (in.float_percent.empty()) {

@@ -25,16 +25,16 @@ struct RepaymentInput {
     std::string amount;         // T_Cash: loan amount in units of 10,000 yuan
 };
 
-enum class Icon { Exclamation, Critical };
+enum class Icon { exclamation, critical };
 
 // The input control that receives the focus after a failure's message box.
-enum class Field { Unchanged, Years, BaseRate, Float, Amount };
+enum class Field { unchanged, years, base_rate, Float, amount };
 
 struct ValidationFailure {
     std::string message;  // line breaks are CR LF pairs
     std::string title;
-    Icon icon = Icon::Exclamation;
-    Field focus = Field::Unchanged;
+    Icon icon = Icon::exclamation;
+    Field focus = Field::unchanged;
 
     bool operator==(const ValidationFailure&) const = default;
 };

@@ -3,6 +3,6 @@
 
 namespace orvane {
 
-enum class CalculatorKind { Standard, Expression, Mortgage };
+enum class CalculatorKind { standard, expression, mortgage };
 
 }  // namespace orvane

@@ -2,8 +2,8 @@
 // values. Qt-free: orvane-cli reports the same state.
 #pragma once
 
-#include "startup/startup_values.h"
 #include "engine/calculator.h"
+#include "startup/startup_values.h"
 
 namespace orvane::engine {
 

@@ -13,8 +13,8 @@ static void register_voice_resources() {
 namespace orvane::voice {
 
 QByteArray load_clip(std::string_view name) {
-    static const bool registered = (register_voice_resources(), true);
-    (void)registered;
+    static const bool kRegistered = (register_voice_resources(), true);
+    (void)kRegistered;
     const auto path = clip_resource_path(name);
     if (!path) {
         return {};

@@ -91,9 +91,9 @@ SinkFactory output_module_factory(QStringList candidates) {
 
 SinkFactory default_output_factory() {
     return []() -> std::unique_ptr<ClipSink> {
-        static const std::shared_ptr<const OutputModule> module =
+        static const std::shared_ptr<const OutputModule> kModule =
             OutputModule::load(default_output_module_candidates());
-        return module ? module->create_sink() : nullptr;
+        return kModule ? kModule->create_sink() : nullptr;
     };
 }
 

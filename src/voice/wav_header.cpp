@@ -63,7 +63,7 @@ bool WavInfo::playable_pcm() const {
 WavInfo parse_wav(std::span<const std::byte> image) {
     WavInfo info;
     if (image.size() < 12 || !tag_is(image, 0, "RIFF") || !tag_is(image, 8, "WAVE")) {
-        info.error = WavError::NotRiffWave;
+        info.error = WavError::not_riff_wave;
         return info;
     }
     // Writers often get the RIFF size wrong (streamed files leave it 0 or -1): the image's
@@ -78,18 +78,18 @@ WavInfo parse_wav(std::span<const std::byte> image) {
         const std::size_t available = end - body;
         if (tag_is(image, at, "fmt ")) {
             if (size < kPlainFormatSize || available < kPlainFormatSize) {
-                info.error = WavError::MissingFormat;
+                info.error = WavError::missing_format;
                 return info;
             }
             info.format = read_format(image.subspan(body, std::min(size, available)));
             if (!sane(info.format)) {
-                info.error = WavError::BadFormat;
+                info.error = WavError::bad_format;
                 return info;
             }
             have_format = true;
         } else if (tag_is(image, at, "data")) {
             if (!have_format) {
-                info.error = WavError::MissingFormat;
+                info.error = WavError::missing_format;
                 return info;
             }
             const std::size_t present = std::min(size, available);
@@ -103,7 +103,7 @@ WavInfo parse_wav(std::span<const std::byte> image) {
         }
         at = body + size + (size & 1u);
     }
-    info.error = have_format ? WavError::MissingData : WavError::MissingFormat;
+    info.error = have_format ? WavError::missing_data : WavError::missing_format;
     return info;
 }
 

@@ -22,21 +22,21 @@ struct WavFormat {
 };
 
 enum class WavError {
-    None,
-    NotRiffWave,    // no "RIFF....WAVE" at the start
-    MissingFormat,  // no complete "fmt " chunk before the samples
-    MissingData,    // no "data" chunk
-    BadFormat,      // zero channels, rate or block size, or a block size that does not fit
+    none,
+    not_riff_wave,   // no "RIFF....WAVE" at the start
+    missing_format,  // no complete "fmt " chunk before the samples
+    missing_data,    // no "data" chunk
+    bad_format,      // zero channels, rate or block size, or a block size that does not fit
 };
 
 struct WavInfo {
-    WavError error = WavError::None;
+    WavError error = WavError::none;
     WavFormat format;
     std::size_t data_offset = 0;  // first sample byte
     std::size_t data_size = 0;    // whole sample frames present in the image
     bool data_cut = false;        // the data chunk claims more bytes than the image holds
 
-    bool ok() const { return error == WavError::None; }
+    bool ok() const { return error == WavError::none; }
     std::size_t frames() const {
         return format.block_align == 0 ? 0 : data_size / format.block_align;
     }

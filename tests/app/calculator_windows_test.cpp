@@ -13,8 +13,8 @@
 #include "app/window_switcher.h"
 #include "engine/screen_texts.h"
 #include "ui/expression/bds_window.h"
-#include "ui/mortgage/house_window.h"
 #include "ui/main/tallybox.h"
+#include "ui/mortgage/house_window.h"
 
 using orvane::CalculatorKind;
 using orvane::app::WindowSwitcher;
@@ -90,7 +90,7 @@ class CalculatorWindowsTest : public QObject {
   private slots:
     void switching_away_and_back_keeps_registers_and_resets_controls() {
         WindowSwitcher switcher({}, orvane::app::create_calculator_window);
-        switcher.start(CalculatorKind::Standard);
+        switcher.start(CalculatorKind::standard);
         orvane::Tallybox* first = silenced_tallybox(switcher);
         QVERIFY(first != nullptr);
 
@@ -109,10 +109,10 @@ class CalculatorWindowsTest : public QObject {
         QVERIFY(before.registers().voice_on);
         const RegisterSnapshot kept = snapshot(*first);
 
-        QVERIFY(switch_with_key(switcher, Qt::Key_F2, CalculatorKind::Expression));
+        QVERIFY(switch_with_key(switcher, Qt::Key_F2, CalculatorKind::expression));
         QVERIFY(qobject_cast<orvane::BDS*>(switcher.current()) != nullptr);
         QCOMPARE(live_windows(), 1);
-        QVERIFY(switch_with_key(switcher, Qt::Key_F1, CalculatorKind::Standard));
+        QVERIFY(switch_with_key(switcher, Qt::Key_F1, CalculatorKind::standard));
         QCOMPARE(live_windows(), 1);
 
         orvane::Tallybox* back = silenced_tallybox(switcher);
@@ -140,11 +140,11 @@ class CalculatorWindowsTest : public QObject {
 
     void one_window_at_a_time_through_every_switch() {
         WindowSwitcher switcher({}, orvane::app::create_calculator_window);
-        switcher.start(CalculatorKind::Standard);
+        switcher.start(CalculatorKind::standard);
         const std::pair<Qt::Key, CalculatorKind> steps[] = {
-            {Qt::Key_F2, CalculatorKind::Expression}, {Qt::Key_F7, CalculatorKind::Mortgage},
-            {Qt::Key_F1, CalculatorKind::Standard},   {Qt::Key_F7, CalculatorKind::Mortgage},
-            {Qt::Key_F2, CalculatorKind::Expression}, {Qt::Key_F1, CalculatorKind::Standard}};
+            {Qt::Key_F2, CalculatorKind::expression}, {Qt::Key_F7, CalculatorKind::mortgage},
+            {Qt::Key_F1, CalculatorKind::standard},   {Qt::Key_F7, CalculatorKind::mortgage},
+            {Qt::Key_F2, CalculatorKind::expression}, {Qt::Key_F1, CalculatorKind::standard}};
         for (const auto& [key, target] : steps) {
             silenced_tallybox(switcher);
             QVERIFY(switch_with_key(switcher, key, target));
@@ -164,25 +164,25 @@ class CalculatorWindowsTest : public QObject {
         QTest::addColumn<QString>("rounding");
         QTest::addColumn<QString>("decimals");
 
-        QTest::newRow("none") << "" << CalculatorKind::Standard << false << false << false
+        QTest::newRow("none") << "" << CalculatorKind::standard << false << false << false
                               << "不作处理"
                               << "0";
-        QTest::newRow("/f2/ac") << "/f2/ac" << CalculatorKind::Expression << true << true << false
+        QTest::newRow("/f2/ac") << "/f2/ac" << CalculatorKind::expression << true << true << false
                                 << "不作处理"
                                 << "0";
-        QTest::newRow("/AC /F2") << "/AC /F2" << CalculatorKind::Expression << true << true << false
+        QTest::newRow("/AC /F2") << "/AC /F2" << CalculatorKind::expression << true << true << false
                                  << "不作处理"
                                  << "0";
         QTest::newRow("/f2/ag/u2")
-            << "/f2/ag/u2" << CalculatorKind::Expression << false << false << true << "四舍五入"
+            << "/f2/ag/u2" << CalculatorKind::expression << false << false << true << "四舍五入"
             << "2";
-        QTest::newRow("/ac/c2") << "/ac/c2" << CalculatorKind::Standard << false << true << false
+        QTest::newRow("/ac/c2") << "/ac/c2" << CalculatorKind::standard << false << true << false
                                 << "直接舍去"
                                 << "2";
-        QTest::newRow("/u3") << "/u3" << CalculatorKind::Standard << false << false << false
+        QTest::newRow("/u3") << "/u3" << CalculatorKind::standard << false << false << false
                              << "四舍五入"
                              << "3";
-        QTest::newRow("/f7") << "/f7" << CalculatorKind::Mortgage << false << false << false
+        QTest::newRow("/f7") << "/f7" << CalculatorKind::mortgage << false << false << false
                              << "不作处理"
                              << "0";
     }
@@ -202,26 +202,27 @@ class CalculatorWindowsTest : public QObject {
         QVERIFY(switcher.current_kind() == first);
 
         // The expression window: its box on every load.
-        if (first != CalculatorKind::Expression) {
+        if (first != CalculatorKind::expression) {
             silenced_tallybox(switcher);
-            QVERIFY(switch_with_key(switcher, Qt::Key_F2, CalculatorKind::Expression));
+            QVERIFY(switch_with_key(switcher, Qt::Key_F2, CalculatorKind::expression));
         }
         for (int load = 0; load < 2; ++load) {
             auto* box = switcher.current()->findChild<QCheckBox*>(QStringLiteral("C_AutoCopy"));
             QVERIFY(box != nullptr);
             QCOMPARE(box->isChecked(), bds_autocopy);
-            QVERIFY(switch_with_key(switcher, Qt::Key_F7, CalculatorKind::Mortgage));
-            QVERIFY(switch_with_key(switcher, Qt::Key_F2, CalculatorKind::Expression));
+            QVERIFY(switch_with_key(switcher, Qt::Key_F7, CalculatorKind::mortgage));
+            QVERIFY(switch_with_key(switcher, Qt::Key_F2, CalculatorKind::expression));
         }
 
         // The main window: the options again on every load.
         for (int load = 0; load < 2; ++load) {
-            QVERIFY(switch_with_key(switcher, Qt::Key_F1, CalculatorKind::Standard));
+            QVERIFY(switch_with_key(switcher, Qt::Key_F1, CalculatorKind::standard));
             orvane::Tallybox* tallybox = silenced_tallybox(switcher);
             const auto& controls = tallybox->calculator().controls();
             QCOMPARE(controls.autocopy, autocopy);
             QCOMPARE(controls.autoload, autoload);
-            QCOMPARE(QString::fromUtf8(orvane::engine::rounding_caption(controls.rounding)), rounding);
+            QCOMPARE(QString::fromUtf8(orvane::engine::rounding_caption(controls.rounding)),
+                     rounding);
             QCOMPARE(QString::number(controls.decimals), decimals);
             auto* copy_box = tallybox->findChild<QCheckBox*>(QStringLiteral("C_AutoCopy"));
             QVERIFY(copy_box != nullptr);
@@ -229,7 +230,7 @@ class CalculatorWindowsTest : public QObject {
             auto* mode_list = tallybox->findChild<QComboBox*>(QStringLiteral("Combo_Cut"));
             QVERIFY(mode_list != nullptr);
             QCOMPARE(mode_list->currentText(), rounding);
-            QVERIFY(switch_with_key(switcher, Qt::Key_F7, CalculatorKind::Mortgage));
+            QVERIFY(switch_with_key(switcher, Qt::Key_F7, CalculatorKind::mortgage));
         }
     }
 
@@ -237,7 +238,7 @@ class CalculatorWindowsTest : public QObject {
         WindowSwitcher switcher({}, orvane::app::create_calculator_window);
         bool finished = false;
         connect(&switcher, &WindowSwitcher::finished, this, [&finished] { finished = true; });
-        switcher.start(CalculatorKind::Standard);
+        switcher.start(CalculatorKind::standard);
         const QPointer<QWidget> window = switcher.current();
         type_key(window.data(), Qt::Key_F4, Qt::AltModifier);
         QTRY_VERIFY_WITH_TIMEOUT(finished, 5000);

@@ -36,39 +36,39 @@ INSTANTIATE_TEST_SUITE_P(
     Options, ValidCommandLines,
     testing::Values(
         // Empty command line: the standard calculator with its defaults.
-        ValidCase{"", "", Kind::Standard, 0, 0}, ValidCase{"   ", "", Kind::Standard, 0, 0},
+        ValidCase{"", "", Kind::standard, 0, 0}, ValidCase{"   ", "", Kind::standard, 0, 0},
         // Case and spaces do not matter.
-        ValidCase{"/F3", "/f3", Kind::Standard, 0, 0},
-        ValidCase{"/ f 3", "/f3", Kind::Standard, 0, 0},
-        ValidCase{" /F2  /Ac ", "/f2/ac", Kind::Expression, 7, 0},
+        ValidCase{"/F3", "/f3", Kind::standard, 0, 0},
+        ValidCase{"/ f 3", "/f3", Kind::standard, 0, 0},
+        ValidCase{" /F2  /Ac ", "/f2/ac", Kind::expression, 7, 0},
         // The expression calculator, alone or with auto-copy, in either order.
-        ValidCase{"/f2", "/f2", Kind::Expression, 1, 0},
-        ValidCase{"/f2/ac", "/f2/ac", Kind::Expression, 7, 0},
-        ValidCase{"/ac/f2", "/ac/f2", Kind::Expression, 7, 0},
-        ValidCase{"/f2/ac/ag", "/f2/ac/ag", Kind::Expression, 7, 0},
+        ValidCase{"/f2", "/f2", Kind::expression, 1, 0},
+        ValidCase{"/f2/ac", "/f2/ac", Kind::expression, 7, 0},
+        ValidCase{"/ac/f2", "/ac/f2", Kind::expression, 7, 0},
+        ValidCase{"/f2/ac/ag", "/f2/ac/ag", Kind::expression, 7, 0},
         // Length 9 passes the pairing rule; the other options wait for the main window.
-        ValidCase{"/f2/ag/u2", "/f2/ag/u2", Kind::Expression, 1, 2},
-        ValidCase{"/f2/f3/ag", "/f2/f3/ag", Kind::Expression, 1, 0},
+        ValidCase{"/f2/ag/u2", "/f2/ag/u2", Kind::expression, 1, 2},
+        ValidCase{"/f2/f3/ag", "/f2/f3/ag", Kind::expression, 1, 0},
         // Auto-copy alone stays in the standard calculator (start_mode 6).
-        ValidCase{"/ac", "/ac", Kind::Standard, 6, 0},
-        ValidCase{"/ag", "/ag", Kind::Standard, 0, 0},
+        ValidCase{"/ac", "/ac", Kind::standard, 6, 0},
+        ValidCase{"/ag", "/ag", Kind::standard, 0, 0},
         // The mortgage calculator only alone; its start_mode is never computed.
-        ValidCase{"/f7", "/f7", Kind::Mortgage, 0, 0},
-        ValidCase{" /F 7", "/f7", Kind::Mortgage, 0, 0},
+        ValidCase{"/f7", "/f7", Kind::mortgage, 0, 0},
+        ValidCase{" /F 7", "/f7", Kind::mortgage, 0, 0},
         // Rounding presets take the digit after "/u" or "/c".
-        ValidCase{"/u3", "/u3", Kind::Standard, 0, 3},
-        ValidCase{"/U4", "/u4", Kind::Standard, 0, 4},
-        ValidCase{"/c0", "/c0", Kind::Standard, 0, 0},
-        ValidCase{"/ac/c2", "/ac/c2", Kind::Standard, 6, 2},
-        ValidCase{"/c2/ac", "/c2/ac", Kind::Standard, 6, 2},
-        ValidCase{"/u1/u3", "/u1/u3", Kind::Standard, 0, 1},
-        ValidCase{"/f3/ac/ag/u4", "/f3/ac/ag/u4", Kind::Standard, 6, 4},
+        ValidCase{"/u3", "/u3", Kind::standard, 0, 3},
+        ValidCase{"/U4", "/u4", Kind::standard, 0, 4},
+        ValidCase{"/c0", "/c0", Kind::standard, 0, 0},
+        ValidCase{"/ac/c2", "/ac/c2", Kind::standard, 6, 2},
+        ValidCase{"/c2/ac", "/c2/ac", Kind::standard, 6, 2},
+        ValidCase{"/u1/u3", "/u1/u3", Kind::standard, 0, 1},
+        ValidCase{"/f3/ac/ag/u4", "/f3/ac/ag/u4", Kind::standard, 6, 4},
         // Unknown options are ignored while the length rule holds.
-        ValidCase{"/zz", "/zz", Kind::Standard, 0, 0},
-        ValidCase{"abcdef", "abcdef", Kind::Standard, 0, 0},
+        ValidCase{"/zz", "/zz", Kind::standard, 0, 0},
+        ValidCase{"abcdef", "abcdef", Kind::standard, 0, 0},
         // Only ASCII letters are lower-cased; lengths count characters, not bytes.
-        ValidCase{"/中文", "/中文", Kind::Standard, 0, 0},
-        ValidCase{"/Ｆ2", "/Ｆ2", Kind::Standard, 0, 0}));
+        ValidCase{"/中文", "/中文", Kind::standard, 0, 0},
+        ValidCase{"/Ｆ2", "/Ｆ2", Kind::standard, 0, 0}));
 
 struct InvalidCase {
     std::string_view command_line;
@@ -164,9 +164,9 @@ TEST(Options, CharacterCountIgnoresUtf8ContinuationBytes) {
 }
 
 TEST(Options, WindowNamesAndExpressionAutoCopy) {
-    EXPECT_EQ(window_name(Kind::Standard), "Tallybox");
-    EXPECT_EQ(window_name(Kind::Expression), "BDS");
-    EXPECT_EQ(window_name(Kind::Mortgage), "House");
+    EXPECT_EQ(window_name(Kind::standard), "Tallybox");
+    EXPECT_EQ(window_name(Kind::expression), "BDS");
+    EXPECT_EQ(window_name(Kind::mortgage), "House");
     // The expression window ticks its box only for start_mode 7 (both "/f2" and "/ac").
     for (const auto& [line, ticked] : {std::pair{"/f2/ac", true}, std::pair{"/ac", false},
                                        std::pair{"/f2", false}, std::pair{"", false}}) {

@@ -8,7 +8,7 @@
 class ToolkitLanguageTest : public QObject {
     Q_OBJECT
   private slots:
-    void standardButtonsAreChinese() {
+    void standard_buttons_are_chinese() {
         QVERIFY(orvane::app::install_chinese_toolkit_texts(*QCoreApplication::instance()));
         QMessageBox box(QMessageBox::Question, QStringLiteral("彩蛋"), QStringLiteral("?"),
                         QMessageBox::Yes | QMessageBox::No);

@@ -40,20 +40,20 @@ class StandIn : public QWidget {
     bool refuse_close = false;
 
   signals:
-    void switchRequested(orvane::CalculatorKind target);
-    void exitRequested();
+    void switch_requested(orvane::CalculatorKind target);
+    void exit_requested();
 
   protected:
     void keyReleaseEvent(QKeyEvent* event) override {
         const QPointer<StandIn> self(this);
         if (event->key() == Qt::Key_F4 && event->modifiers() == Qt::AltModifier) {
-            emit exitRequested();
+            emit exit_requested();
         } else if (event->key() == Qt::Key_F1) {
-            emit switchRequested(CalculatorKind::Standard);
+            emit switch_requested(CalculatorKind::standard);
         } else if (event->key() == Qt::Key_F2) {
-            emit switchRequested(CalculatorKind::Expression);
+            emit switch_requested(CalculatorKind::expression);
         } else if (event->key() == Qt::Key_F7) {
-            emit switchRequested(CalculatorKind::Mortgage);
+            emit switch_requested(CalculatorKind::mortgage);
         } else {
             return;
         }
@@ -73,9 +73,9 @@ class StandIn : public QWidget {
 
 QWidget* make_stand_in(CalculatorKind kind, WindowSwitcher& switcher) {
     auto* window =
-        new StandIn(kind, kind == CalculatorKind::Standard ? &switcher.registers() : nullptr);
-    QObject::connect(window, &StandIn::switchRequested, &switcher, &WindowSwitcher::switchTo);
-    QObject::connect(window, &StandIn::exitRequested, &switcher, &WindowSwitcher::exitProgram);
+        new StandIn(kind, kind == CalculatorKind::standard ? &switcher.registers() : nullptr);
+    QObject::connect(window, &StandIn::switch_requested, &switcher, &WindowSwitcher::switch_to);
+    QObject::connect(window, &StandIn::exit_requested, &switcher, &WindowSwitcher::exit_program);
     return window;
 }
 
@@ -108,9 +108,9 @@ class WindowSwitcherTest : public QObject {
 
     void first_window_is_the_one_asked_for_data() {
         QTest::addColumn<CalculatorKind>("first");
-        QTest::newRow("Tallybox") << CalculatorKind::Standard;
-        QTest::newRow("BDS") << CalculatorKind::Expression;
-        QTest::newRow("House") << CalculatorKind::Mortgage;
+        QTest::newRow("Tallybox") << CalculatorKind::standard;
+        QTest::newRow("BDS") << CalculatorKind::expression;
+        QTest::newRow("House") << CalculatorKind::mortgage;
     }
     void first_window_is_the_one_asked_for() {
         QFETCH(CalculatorKind, first);
@@ -129,17 +129,17 @@ class WindowSwitcherTest : public QObject {
         QTest::addColumn<CalculatorKind>("from");
         QTest::addColumn<CalculatorKind>("to");
         QTest::newRow("F2 in Tallybox")
-            << Qt::Key_F2 << CalculatorKind::Standard << CalculatorKind::Expression;
+            << Qt::Key_F2 << CalculatorKind::standard << CalculatorKind::expression;
         QTest::newRow("F7 in Tallybox")
-            << Qt::Key_F7 << CalculatorKind::Standard << CalculatorKind::Mortgage;
+            << Qt::Key_F7 << CalculatorKind::standard << CalculatorKind::mortgage;
         QTest::newRow("F1 in BDS")
-            << Qt::Key_F1 << CalculatorKind::Expression << CalculatorKind::Standard;
+            << Qt::Key_F1 << CalculatorKind::expression << CalculatorKind::standard;
         QTest::newRow("F7 in BDS")
-            << Qt::Key_F7 << CalculatorKind::Expression << CalculatorKind::Mortgage;
+            << Qt::Key_F7 << CalculatorKind::expression << CalculatorKind::mortgage;
         QTest::newRow("F1 in House")
-            << Qt::Key_F1 << CalculatorKind::Mortgage << CalculatorKind::Standard;
+            << Qt::Key_F1 << CalculatorKind::mortgage << CalculatorKind::standard;
         QTest::newRow("F2 in House")
-            << Qt::Key_F2 << CalculatorKind::Mortgage << CalculatorKind::Expression;
+            << Qt::Key_F2 << CalculatorKind::mortgage << CalculatorKind::expression;
     }
     void switch_keys_replace_the_window() {
         QFETCH(Qt::Key, key);
@@ -170,22 +170,22 @@ class WindowSwitcherTest : public QObject {
 
     void a_round_trip_keeps_one_window_and_the_same_registers() {
         WindowSwitcher switcher({}, make_stand_in);
-        switcher.start(CalculatorKind::Standard);
+        switcher.start(CalculatorKind::standard);
         auto* first = qobject_cast<StandIn*>(switcher.current());
         first->registers()->pending_op = orvane::engine::Operator::add;
         first->registers()->operand = "7";
 
         const std::pair<Qt::Key, CalculatorKind> steps[] = {
-            {Qt::Key_F2, CalculatorKind::Expression}, {Qt::Key_F1, CalculatorKind::Standard},
-            {Qt::Key_F7, CalculatorKind::Mortgage},   {Qt::Key_F2, CalculatorKind::Expression},
-            {Qt::Key_F7, CalculatorKind::Mortgage},   {Qt::Key_F1, CalculatorKind::Standard}};
+            {Qt::Key_F2, CalculatorKind::expression}, {Qt::Key_F1, CalculatorKind::standard},
+            {Qt::Key_F7, CalculatorKind::mortgage},   {Qt::Key_F2, CalculatorKind::expression},
+            {Qt::Key_F7, CalculatorKind::mortgage},   {Qt::Key_F1, CalculatorKind::standard}};
         QWidget* previous = first;
         for (const auto& [key, kind] : steps) {
             QTest::keyClick(switcher.current(), key);
             process_deletions();
             QVERIFY(switcher.current_kind() == kind);
             QCOMPARE(live_stand_ins(), 1);
-            QVERIFY(switcher.current() != previous || kind == CalculatorKind::Standard);
+            QVERIFY(switcher.current() != previous || kind == CalculatorKind::standard);
             previous = switcher.current();
         }
         auto* back = qobject_cast<StandIn*>(switcher.current());
@@ -196,9 +196,9 @@ class WindowSwitcherTest : public QObject {
 
     void switching_to_the_open_calculator_changes_nothing() {
         WindowSwitcher switcher({}, make_stand_in);
-        switcher.start(CalculatorKind::Mortgage);
+        switcher.start(CalculatorKind::mortgage);
         QWidget* window = switcher.current();
-        switcher.switchTo(CalculatorKind::Mortgage);
+        switcher.switch_to(CalculatorKind::mortgage);
         process_deletions();
         QCOMPARE(switcher.current(), window);
         QVERIFY(window->isVisible());
@@ -207,21 +207,21 @@ class WindowSwitcherTest : public QObject {
 
     void a_window_that_refuses_to_close_is_unloaded_anyway() {
         WindowSwitcher switcher({}, make_stand_in);
-        switcher.start(CalculatorKind::Expression);
+        switcher.start(CalculatorKind::expression);
         qobject_cast<StandIn*>(switcher.current())->refuse_close = true;
         const QPointer<QWidget> leaving = switcher.current();
-        switcher.switchTo(CalculatorKind::Standard);
+        switcher.switch_to(CalculatorKind::standard);
         process_deletions();
         QVERIFY(leaving.isNull());
         QCOMPARE(live_stand_ins(), 1);
-        QVERIFY(switcher.current_kind() == CalculatorKind::Standard);
+        QVERIFY(switcher.current_kind() == CalculatorKind::standard);
     }
 
     void closing_the_last_window_ends_the_program_data() {
         QTest::addColumn<CalculatorKind>("kind");
-        QTest::newRow("Tallybox") << CalculatorKind::Standard;
-        QTest::newRow("BDS") << CalculatorKind::Expression;
-        QTest::newRow("House") << CalculatorKind::Mortgage;
+        QTest::newRow("Tallybox") << CalculatorKind::standard;
+        QTest::newRow("BDS") << CalculatorKind::expression;
+        QTest::newRow("House") << CalculatorKind::mortgage;
     }
     void closing_the_last_window_ends_the_program() {
         QFETCH(CalculatorKind, kind);
@@ -239,7 +239,7 @@ class WindowSwitcherTest : public QObject {
     void hiding_the_window_does_not_end_the_program() {
         WindowSwitcher switcher({}, make_stand_in);
         QSignalSpy finished(&switcher, &WindowSwitcher::finished);
-        switcher.start(CalculatorKind::Standard);
+        switcher.start(CalculatorKind::standard);
         switcher.current()->hide();  // e.g. the easter egg or the feedback box in front
         process_deletions();
         QCOMPARE(finished.count(), 0);
@@ -249,7 +249,7 @@ class WindowSwitcherTest : public QObject {
     void exit_request_unloads_and_ends_at_once() {
         WindowSwitcher switcher({}, make_stand_in);
         QSignalSpy finished(&switcher, &WindowSwitcher::finished);
-        switcher.start(CalculatorKind::Standard);
+        switcher.start(CalculatorKind::standard);
         const QPointer<QWidget> window = switcher.current();
         QTest::keyClick(window.data(), Qt::Key_F4, Qt::AltModifier);
         QCOMPARE(finished.count(), 1);
@@ -266,7 +266,7 @@ class WindowSwitcherTest : public QObject {
         QPointer<QWidget> window;
         {
             WindowSwitcher switcher({}, make_stand_in);
-            switcher.start(CalculatorKind::Expression);
+            switcher.start(CalculatorKind::expression);
             window = switcher.current();
             QTest::keyClick(window.data(), Qt::Key_F7);  // BDS left, not yet destroyed
         }

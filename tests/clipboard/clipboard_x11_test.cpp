@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <memory>
 
-#include "startup/startup_values.h"
 #include "engine/calculator.h"
+#include "startup/startup_values.h"
 #include "ui/common/clipboard_service.h"
 #include "ui/main/tallybox.h"
 
@@ -53,20 +53,20 @@ QByteArray huge_digits() {
 class ClipboardX11Test : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase();
+    void init_test_case();
     void cleanup();
 
-    void copiedTextReachesOtherClients_data();
-    void copiedTextReachesOtherClients();
-    void copyReplacesAnImage();
-    void otherClientsTextIsRead_data();
-    void otherClientsTextIsRead();
-    void imageReadsAsNoText();
+    void copied_text_reaches_other_clients_data();
+    void copied_text_reaches_other_clients();
+    void copy_replaces_an_image();
+    void other_clients_text_is_read_data();
+    void other_clients_text_is_read();
+    void image_reads_as_no_text();
 
-    void captureShowsCopiedNumber_data();
-    void captureShowsCopiedNumber();
-    void captureIgnoresWhatIsNoNumber_data();
-    void captureIgnoresWhatIsNoNumber();
+    void capture_shows_copied_number_data();
+    void capture_shows_copied_number();
+    void capture_ignores_what_is_no_number_data();
+    void capture_ignores_what_is_no_number();
 
   private:
     // Runs xclip with `args` to the end while this process keeps serving X events (it may own
@@ -81,7 +81,7 @@ class ClipboardX11Test : public QObject {
     std::unique_ptr<QProcess> owner_;
 };
 
-void ClipboardX11Test::initTestCase() {
+void ClipboardX11Test::init_test_case() {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     xclip_ = QStandardPaths::findExecutable(QStringLiteral("xclip"));
     QVERIFY2(!xclip_.isEmpty(), "xclip is not installed");
@@ -138,7 +138,7 @@ void ClipboardX11Test::offer(const QByteArray& data, const QString& target) {
 
 // --- the clipboard service ---
 
-void ClipboardX11Test::copiedTextReachesOtherClients_data() {
+void ClipboardX11Test::copied_text_reaches_other_clients_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("digit") << QStringLiteral("5");
     QTest::newRow("decimal") << QStringLiteral("123.456");
@@ -147,14 +147,14 @@ void ClipboardX11Test::copiedTextReachesOtherClients_data() {
     QTest::newRow("long whole number") << QStringLiteral("79228162514264337593543950335");
 }
 
-void ClipboardX11Test::copiedTextReachesOtherClients() {
+void ClipboardX11Test::copied_text_reaches_other_clients() {
     QFETCH(QString, text);
     orvane::copy_to_clipboard(text);
     const QByteArray read = run_xclip({"-selection", "clipboard", "-o"});
     QCOMPARE(QString::fromUtf8(read), text);
 }
 
-void ClipboardX11Test::copyReplacesAnImage() {
+void ClipboardX11Test::copy_replaces_an_image() {
     offer(png_image(), QStringLiteral("image/png"));
     orvane::copy_to_clipboard(QStringLiteral("5"));
     // The owner is now this process, and it offers the text alone.
@@ -164,7 +164,7 @@ void ClipboardX11Test::copyReplacesAnImage() {
     QCOMPARE(QString::fromUtf8(run_xclip({"-selection", "clipboard", "-o"})), QStringLiteral("5"));
 }
 
-void ClipboardX11Test::otherClientsTextIsRead_data() {
+void ClipboardX11Test::other_clients_text_is_read_data() {
     QTest::addColumn<QByteArray>("text");
     QTest::newRow("number") << QByteArray("123.45");
     QTest::newRow("words") << QByteArray("hello, world");
@@ -173,7 +173,7 @@ void ClipboardX11Test::otherClientsTextIsRead_data() {
     QTest::newRow("one megabyte") << huge_digits();
 }
 
-void ClipboardX11Test::otherClientsTextIsRead() {
+void ClipboardX11Test::other_clients_text_is_read() {
     QFETCH(QByteArray, text);
     offer(text, {});
     QElapsedTimer timer;
@@ -186,7 +186,7 @@ void ClipboardX11Test::otherClientsTextIsRead() {
     QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
 }
 
-void ClipboardX11Test::imageReadsAsNoText() {
+void ClipboardX11Test::image_reads_as_no_text() {
     offer(png_image(), QStringLiteral("image/png"));
     QCOMPARE(orvane::clipboard_text(), std::nullopt);
 }
@@ -221,7 +221,7 @@ struct CapturingWindow {
 
 }  // namespace
 
-void ClipboardX11Test::captureShowsCopiedNumber_data() {
+void ClipboardX11Test::capture_shows_copied_number_data() {
     QTest::addColumn<QByteArray>("copied");
     QTest::addColumn<QString>("shown");
     QTest::newRow("plain number") << QByteArray("42") << QStringLiteral("42");
@@ -233,7 +233,7 @@ void ClipboardX11Test::captureShowsCopiedNumber_data() {
         << huge << QString::fromLatin1(huge.left(orvane::engine::kDisplayLimit));
 }
 
-void ClipboardX11Test::captureShowsCopiedNumber() {
+void ClipboardX11Test::capture_shows_copied_number() {
     QFETCH(QByteArray, copied);
     QFETCH(QString, shown);
     CapturingWindow calc;
@@ -247,7 +247,7 @@ void ClipboardX11Test::captureShowsCopiedNumber() {
     QVERIFY(calc.window->calculator().controls().entry_active);
 }
 
-void ClipboardX11Test::captureIgnoresWhatIsNoNumber_data() {
+void ClipboardX11Test::capture_ignores_what_is_no_number_data() {
     QTest::addColumn<QByteArray>("copied");
     QTest::addColumn<QString>("target");
     QTest::newRow("negative number") << QByteArray("-5") << QString();
@@ -255,7 +255,7 @@ void ClipboardX11Test::captureIgnoresWhatIsNoNumber_data() {
     QTest::newRow("one megabyte, no number") << huge_non_number() << QString();
 }
 
-void ClipboardX11Test::captureIgnoresWhatIsNoNumber() {
+void ClipboardX11Test::capture_ignores_what_is_no_number() {
     QFETCH(QByteArray, copied);
     QFETCH(QString, target);
     CapturingWindow calc;

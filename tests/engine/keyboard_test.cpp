@@ -12,13 +12,13 @@ TEST(Keyboard, CharacterTable) {
         char16_t character;
         std::optional<Key> key;
     } rows[] = {
-        {8, Key::Backspace},  {13, Key::Equals},     {u'=', Key::Equals},  {u'*', Key::Multiply},
-        {u'+', Key::Add},     {u'-', Key::Subtract}, {u'.', Key::Point},   {u'/', Key::Divide},
-        {u'0', Key::Digit0},  {u'1', Key::Digit1},   {u'5', Key::Digit5},  {u'9', Key::Digit9},
-        {u'm', Key::Digit0},  {u'M', Key::Digit0},   {u'j', Key::Digit1},  {u'J', Key::Digit1},
-        {u'k', Key::Digit2},  {u'K', Key::Digit2},   {u'l', Key::Digit3},  {u'L', Key::Digit3},
-        {u'u', Key::Digit4},  {u'U', Key::Digit4},   {u'i', Key::Digit5},  {u'I', Key::Digit5},
-        {u'o', Key::Digit6},  {u'O', Key::Digit6},   {u' ', std::nullopt}, {u'c', std::nullopt},
+        {8, Key::backspace},  {13, Key::equals},     {u'=', Key::equals},  {u'*', Key::multiply},
+        {u'+', Key::add},     {u'-', Key::subtract}, {u'.', Key::point},   {u'/', Key::divide},
+        {u'0', Key::digit0},  {u'1', Key::digit1},   {u'5', Key::digit5},  {u'9', Key::digit9},
+        {u'm', Key::digit0},  {u'M', Key::digit0},   {u'j', Key::digit1},  {u'J', Key::digit1},
+        {u'k', Key::digit2},  {u'K', Key::digit2},   {u'l', Key::digit3},  {u'L', Key::digit3},
+        {u'u', Key::digit4},  {u'U', Key::digit4},   {u'i', Key::digit5},  {u'I', Key::digit5},
+        {u'o', Key::digit6},  {u'O', Key::digit6},   {u' ', std::nullopt}, {u'c', std::nullopt},
         {u'b', std::nullopt}, {u'B', std::nullopt},  {u'%', std::nullopt}, {27, std::nullopt},
         {u'p', std::nullopt}, {u'０', std::nullopt}, {u',', std::nullopt}, {0, std::nullopt},
     };
@@ -39,17 +39,17 @@ TEST(Keyboard, ReleaseTable) {
         int modifiers;
         std::optional<Command> command;
     } rows[] = {
-        {'B', kNone, Key::Percent},          {'B', kShift, Key::Percent},
-        {'B', kCtrl, Key::Percent},          {'F', kAlt, Key::SquareRoot},
-        {'G', kNone, Key::GrandTotal},       {kVkDelete, kCtrl | kShift, Key::Clear},
-        {'C', kCtrl, Key::MemoryClear},      {'C', kNone, std::nullopt},
-        {'C', kCtrl | kShift, std::nullopt}, {'S', kCtrl, Key::MemoryStore},
-        {'S', kAlt, std::nullopt},           {'A', kCtrl, Key::MemoryAdd},
-        {'A', kCtrl | kShift, std::nullopt}, {'R', kCtrl, Key::MemoryRead},
-        {'R', kNone, std::nullopt},          {kVkF4, kAlt, WindowCommand::Exit},
+        {'B', kNone, Key::percent},          {'B', kShift, Key::percent},
+        {'B', kCtrl, Key::percent},          {'F', kAlt, Key::square_root},
+        {'G', kNone, Key::grand_total},      {kVkDelete, kCtrl | kShift, Key::clear},
+        {'C', kCtrl, Key::memory_clear},     {'C', kNone, std::nullopt},
+        {'C', kCtrl | kShift, std::nullopt}, {'S', kCtrl, Key::memory_store},
+        {'S', kAlt, std::nullopt},           {'A', kCtrl, Key::memory_add},
+        {'A', kCtrl | kShift, std::nullopt}, {'R', kCtrl, Key::memory_read},
+        {'R', kNone, std::nullopt},          {kVkF4, kAlt, WindowCommand::exit},
         {kVkF4, kNone, std::nullopt},        {kVkF4, kAlt | kCtrl, std::nullopt},
-        {kVkF1, kNone, WindowCommand::Help}, {kVkF2, kShift, WindowCommand::SwitchExpression},
-        {kVkF3, kNone, Key::VoiceSwitch},    {kVkF7, kCtrl, WindowCommand::SwitchMortgage},
+        {kVkF1, kNone, WindowCommand::help}, {kVkF2, kShift, WindowCommand::switch_expression},
+        {kVkF3, kNone, Key::voice_switch},   {kVkF7, kCtrl, WindowCommand::switch_mortgage},
         {'U', kNone, std::nullopt},          {'M', kCtrl, std::nullopt},
         {32, kNone, std::nullopt},           {116, kNone, std::nullopt},  // F5
     };

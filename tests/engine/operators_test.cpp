@@ -99,7 +99,8 @@ TEST_P(RegisterEffects, MatchTheOperatorRules) {
     EXPECT_EQ(h.registers.last_operand, c.last_operand);
     EXPECT_EQ(h.controls().entry_active, c.entry_active);
     EXPECT_EQ(h.registers.result_shown, c.result_shown);
-    EXPECT_EQ(h.controls().sign_visible ? operator_symbol(h.controls().sign) : std::string_view(), c.sign);
+    EXPECT_EQ(h.controls().sign_visible ? operator_symbol(h.controls().sign) : std::string_view(),
+              c.sign);
     EXPECT_EQ(h.controls().sign_visible, !c.sign.empty());
 }
 

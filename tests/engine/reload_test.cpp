@@ -71,31 +71,24 @@ TEST_P(LoadPresetsApplied, InTheLoadOrder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Reload, LoadPresetsApplied,
-    ::testing::Values(PresetCase{LoadPresets{}, {}, {}, Rounding::none, 0, false},
-                      PresetCase{LoadPresets{true, false, false, std::nullopt, 0},
-                                 {"wav_yuyin"},
-                                 {},
-                                 Rounding::none,
-                                 0,
-                                 false},
-                      PresetCase{LoadPresets{false, true, true, std::nullopt, 0},
-                                 {},
-                                 {true},
-                                 Rounding::none,
-                                 0,
-                                 false},
-                      PresetCase{LoadPresets{false, false, false, Rounding::round, 3},
-                                 {},
-                                 {},
-                                 Rounding::round,
-                                 3,
-                                 true},
-                      PresetCase{LoadPresets{true, true, true, Rounding::cut, 0},
-                                 {"wav_yuyin"},
-                                 {true},
-                                 Rounding::cut,
-                                 0,
-                                 true}));
+    ::testing::Values(
+        PresetCase{LoadPresets{}, {}, {}, Rounding::none, 0, false},
+        PresetCase{LoadPresets{true, false, false, std::nullopt, 0},
+                   {"wav_yuyin"},
+                   {},
+                   Rounding::none,
+                   0,
+                   false},
+        PresetCase{
+            LoadPresets{false, true, true, std::nullopt, 0}, {}, {true}, Rounding::none, 0, false},
+        PresetCase{
+            LoadPresets{false, false, false, Rounding::round, 3}, {}, {}, Rounding::round, 3, true},
+        PresetCase{LoadPresets{true, true, true, Rounding::cut, 0},
+                   {"wav_yuyin"},
+                   {true},
+                   Rounding::cut,
+                   0,
+                   true}));
 
 TEST(Reload, VoicePresetAfterASwitchShowsTheIndicatorAndKeepsVoiceOn) {
     Harness h;

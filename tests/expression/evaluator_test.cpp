@@ -22,7 +22,7 @@ class Value : public testing::TestWithParam<ValueCase> {};
 TEST_P(Value, EvaluatesToText) {
     const EvalResult result = evaluate(GetParam().formula);
     EXPECT_TRUE(result.ok) << error_name(result.error);
-    EXPECT_EQ(result.error, EvalError::None);
+    EXPECT_EQ(result.error, EvalError::none);
     EXPECT_EQ(result.text, GetParam().text);
 }
 
@@ -141,77 +141,77 @@ TEST_P(Failure, RaisesError) {
 
 INSTANTIATE_TEST_SUITE_P(
     Syntax, Failure,
-    testing::Values(ErrorCase{"1+", EvalError::Syntax}, ErrorCase{"*2", EvalError::Syntax},
-                    ErrorCase{"(1+2", EvalError::Syntax}, ErrorCase{"1+2)", EvalError::Syntax},
-                    ErrorCase{"()", EvalError::Syntax}, ErrorCase{"1..2", EvalError::Syntax},
-                    ErrorCase{"1**2", EvalError::Syntax}, ErrorCase{"2^^2", EvalError::Syntax},
-                    ErrorCase{"2sin(1)", EvalError::Syntax}, ErrorCase{"2(3)", EvalError::Syntax},
-                    ErrorCase{"(2)(3)", EvalError::Syntax}, ErrorCase{".", EvalError::Syntax},
-                    ErrorCase{"1,2", EvalError::Syntax}, ErrorCase{"sin", EvalError::Syntax},
-                    ErrorCase{"sin1", EvalError::Syntax}, ErrorCase{"1+2=3", EvalError::Syntax},
-                    ErrorCase{"1\t+2", EvalError::Syntax},
-                    ErrorCase{"\xEF\xBC\x91+2", EvalError::Syntax} /* full-width 1 */,
-                    ErrorCase{"mod3", EvalError::Syntax}, ErrorCase{"3mod", EvalError::Syntax},
-                    ErrorCase{"(1,2)", EvalError::Syntax}, ErrorCase{"1.5.3", EvalError::Syntax},
+    testing::Values(ErrorCase{"1+", EvalError::syntax}, ErrorCase{"*2", EvalError::syntax},
+                    ErrorCase{"(1+2", EvalError::syntax}, ErrorCase{"1+2)", EvalError::syntax},
+                    ErrorCase{"()", EvalError::syntax}, ErrorCase{"1..2", EvalError::syntax},
+                    ErrorCase{"1**2", EvalError::syntax}, ErrorCase{"2^^2", EvalError::syntax},
+                    ErrorCase{"2sin(1)", EvalError::syntax}, ErrorCase{"2(3)", EvalError::syntax},
+                    ErrorCase{"(2)(3)", EvalError::syntax}, ErrorCase{".", EvalError::syntax},
+                    ErrorCase{"1,2", EvalError::syntax}, ErrorCase{"sin", EvalError::syntax},
+                    ErrorCase{"sin1", EvalError::syntax}, ErrorCase{"1+2=3", EvalError::syntax},
+                    ErrorCase{"1\t+2", EvalError::syntax},
+                    ErrorCase{"\xEF\xBC\x91+2", EvalError::syntax} /* full-width 1 */,
+                    ErrorCase{"mod3", EvalError::syntax}, ErrorCase{"3mod", EvalError::syntax},
+                    ErrorCase{"(1,2)", EvalError::syntax}, ErrorCase{"1.5.3", EvalError::syntax},
                     // The evaluator itself reads a space as a separator; the window deletes
                     // spaces before it evaluates.
-                    ErrorCase{"1 2", EvalError::Syntax},
+                    ErrorCase{"1 2", EvalError::syntax},
                     // Syntax is checked before anything is computed.
-                    ErrorCase{"1/0+", EvalError::Syntax}));
+                    ErrorCase{"1/0+", EvalError::syntax}));
 
 INSTANTIATE_TEST_SUITE_P(Names, Failure,
-                         testing::Values(ErrorCase{"2x", EvalError::UnknownName},
-                                         ErrorCase{"x", EvalError::UnknownName},
-                                         ErrorCase{"pi", EvalError::UnknownName},
-                                         ErrorCase{"foo(1)", EvalError::UnknownName},
-                                         ErrorCase{"1e", EvalError::UnknownName},
-                                         ErrorCase{"sinx(1)", EvalError::UnknownName},
-                                         ErrorCase{"7modfoo(1)", EvalError::UnknownName},
-                                         ErrorCase{"true", EvalError::UnknownName}));
+                         testing::Values(ErrorCase{"2x", EvalError::unknown_name},
+                                         ErrorCase{"x", EvalError::unknown_name},
+                                         ErrorCase{"pi", EvalError::unknown_name},
+                                         ErrorCase{"foo(1)", EvalError::unknown_name},
+                                         ErrorCase{"1e", EvalError::unknown_name},
+                                         ErrorCase{"sinx(1)", EvalError::unknown_name},
+                                         ErrorCase{"7modfoo(1)", EvalError::unknown_name},
+                                         ErrorCase{"true", EvalError::unknown_name}));
 
 INSTANTIATE_TEST_SUITE_P(ArgumentCounts, Failure,
-                         testing::Values(ErrorCase{"sin()", EvalError::ArgumentCount},
-                                         ErrorCase{"sin(1,2)", EvalError::ArgumentCount},
-                                         ErrorCase{"round()", EvalError::ArgumentCount},
-                                         ErrorCase{"round(1,2,3)", EvalError::ArgumentCount},
-                                         ErrorCase{"sin(1,)", EvalError::Syntax}));
+                         testing::Values(ErrorCase{"sin()", EvalError::argument_count},
+                                         ErrorCase{"sin(1,2)", EvalError::argument_count},
+                                         ErrorCase{"round()", EvalError::argument_count},
+                                         ErrorCase{"round(1,2,3)", EvalError::argument_count},
+                                         ErrorCase{"sin(1,)", EvalError::syntax}));
 
 INSTANTIATE_TEST_SUITE_P(DivisionByZero, Failure,
-                         testing::Values(ErrorCase{"1/0", EvalError::DivisionByZero},
-                                         ErrorCase{"0/0", EvalError::DivisionByZero},
-                                         ErrorCase{"5\\0", EvalError::DivisionByZero},
-                                         ErrorCase{"(5)Mod(0)", EvalError::DivisionByZero},
-                                         ErrorCase{"5\\0.4", EvalError::DivisionByZero},
-                                         ErrorCase{"1/(1-1)", EvalError::DivisionByZero}));
+                         testing::Values(ErrorCase{"1/0", EvalError::division_by_zero},
+                                         ErrorCase{"0/0", EvalError::division_by_zero},
+                                         ErrorCase{"5\\0", EvalError::division_by_zero},
+                                         ErrorCase{"(5)Mod(0)", EvalError::division_by_zero},
+                                         ErrorCase{"5\\0.4", EvalError::division_by_zero},
+                                         ErrorCase{"1/(1-1)", EvalError::division_by_zero}));
 
 INSTANTIATE_TEST_SUITE_P(InvalidArguments, Failure,
-                         testing::Values(ErrorCase{"log(0)", EvalError::InvalidArgument},
-                                         ErrorCase{"log(-1)", EvalError::InvalidArgument},
-                                         ErrorCase{"sqr(-1)", EvalError::InvalidArgument},
-                                         ErrorCase{"(-8)^(1/3)", EvalError::InvalidArgument},
-                                         ErrorCase{"(-2)^0.5", EvalError::InvalidArgument},
-                                         ErrorCase{"0^-1", EvalError::InvalidArgument},
-                                         ErrorCase{"round(1,-1)", EvalError::InvalidArgument}));
+                         testing::Values(ErrorCase{"log(0)", EvalError::invalid_argument},
+                                         ErrorCase{"log(-1)", EvalError::invalid_argument},
+                                         ErrorCase{"sqr(-1)", EvalError::invalid_argument},
+                                         ErrorCase{"(-8)^(1/3)", EvalError::invalid_argument},
+                                         ErrorCase{"(-2)^0.5", EvalError::invalid_argument},
+                                         ErrorCase{"0^-1", EvalError::invalid_argument},
+                                         ErrorCase{"round(1,-1)", EvalError::invalid_argument}));
 
 INSTANTIATE_TEST_SUITE_P(Overflow, Failure,
-                         testing::Values(ErrorCase{"10^400", EvalError::Overflow},
-                                         ErrorCase{"1E308*10", EvalError::Overflow},
-                                         ErrorCase{"1E308+1E308", EvalError::Overflow},
-                                         ErrorCase{"-1E308-1E308", EvalError::Overflow},
-                                         ErrorCase{"exp(710)", EvalError::Overflow},
-                                         ErrorCase{"1E400", EvalError::Overflow},
+                         testing::Values(ErrorCase{"10^400", EvalError::overflow},
+                                         ErrorCase{"1E308*10", EvalError::overflow},
+                                         ErrorCase{"1E308+1E308", EvalError::overflow},
+                                         ErrorCase{"-1E308-1E308", EvalError::overflow},
+                                         ErrorCase{"exp(710)", EvalError::overflow},
+                                         ErrorCase{"1E400", EvalError::overflow},
                                          ErrorCase{"1E-300/1E-300*1E308/1E-10",
-                                                   EvalError::Overflow},
-                                         ErrorCase{"2147483648\\1", EvalError::Overflow},
-                                         ErrorCase{"2147483647.5\\1", EvalError::Overflow},
-                                         ErrorCase{"1mod-2147483649", EvalError::Overflow},
-                                         ErrorCase{"(-2147483648)\\(-1)", EvalError::Overflow}));
+                                                   EvalError::overflow},
+                                         ErrorCase{"2147483648\\1", EvalError::overflow},
+                                         ErrorCase{"2147483647.5\\1", EvalError::overflow},
+                                         ErrorCase{"1mod-2147483649", EvalError::overflow},
+                                         ErrorCase{"(-2147483648)\\(-1)", EvalError::overflow}));
 
 TEST(EmptyFormula, HasAnEmptyValueAndNoError) {
     for (const char* formula : {"", " ", "   "}) {
         const EvalResult result = evaluate(formula);
         EXPECT_TRUE(result.ok) << '"' << formula << '"';
-        EXPECT_EQ(result.error, EvalError::None);
+        EXPECT_EQ(result.error, EvalError::none);
         EXPECT_EQ(result.text, "");
     }
 }

@@ -11,7 +11,7 @@ namespace m = orvane::mortgage;
 namespace {
 
 // Rows are named by their place in the table; a failure prints the row's input.
-const auto row_name = [](const auto& info) { return "Row" + std::to_string(info.index); };
+const auto kRowName = [](const auto& info) { return "Row" + std::to_string(info.index); };
 
 struct NumberCase {
     std::string text;
@@ -54,6 +54,6 @@ const NumberCase kNumberCases[] = {
     {"inf", std::nullopt},
     {"nan", std::nullopt},
 };
-INSTANTIATE_TEST_SUITE_P(Numbers, ReadNumberTest, ::testing::ValuesIn(kNumberCases), row_name);
+INSTANTIATE_TEST_SUITE_P(Numbers, ReadNumberTest, ::testing::ValuesIn(kNumberCases), kRowName);
 
 }  // namespace

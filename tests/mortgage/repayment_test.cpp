@@ -84,22 +84,22 @@ struct FailureCase {
     m::ValidationFailure expected;
 };
 
-const m::ValidationFailure kNoTerm{"请选择贷款期限。", "提醒", m::Icon::Exclamation,
-                                   m::Field::Years};
+const m::ValidationFailure kNoTerm{"请选择贷款期限。", "提醒", m::Icon::exclamation,
+                                   m::Field::years};
 const m::ValidationFailure kNoRate{
     "请输入相应贷款的现行央行基准利率。请注意是基准利率，并注意是商业贷款还是公积金贷款。\r\n"
     "\r\n如果银行给您的利率有浮动，请在利率浮动里输入相应的浮动额。",
-    "提醒", m::Icon::Exclamation, m::Field::BaseRate};
+    "提醒", m::Icon::exclamation, m::Field::base_rate};
 const m::ValidationFailure kBadRate{"您输入的基准利率似乎不正确，请检查后重新输入。", "关键性错误",
-                                    m::Icon::Critical, m::Field::Unchanged};
-const m::ValidationFailure kNoAmount{"请输入贷款金额。", "提醒", m::Icon::Exclamation,
-                                     m::Field::Amount};
+                                    m::Icon::critical, m::Field::unchanged};
+const m::ValidationFailure kNoAmount{"请输入贷款金额。", "提醒", m::Icon::exclamation,
+                                     m::Field::amount};
 const m::ValidationFailure kBadAmount{"您输入的贷款金额不是有效的数字，请检查后重新输入。", "提醒",
-                                      m::Icon::Exclamation, m::Field::Amount};
-const m::ValidationFailure kNoFloat{"请输入利率浮动的百分比。", "提醒", m::Icon::Exclamation,
+                                      m::Icon::exclamation, m::Field::amount};
+const m::ValidationFailure kNoFloat{"请输入利率浮动的百分比。", "提醒", m::Icon::exclamation,
                                     m::Field::Float};
 const m::ValidationFailure kBadFloat{"您输入的利率浮动不是有效的数字，请检查后重新输入。", "提醒",
-                                     m::Icon::Exclamation, m::Field::Float};
+                                     m::Icon::exclamation, m::Field::Float};
 
 class RepaymentFailureTest : public ::testing::TestWithParam<FailureCase> {};
 

@@ -7,7 +7,7 @@
 namespace {
 
 // Rows are named by their place in the table; a failure prints the row's input.
-const auto row_name = [](const auto& info) { return "Row" + std::to_string(info.index); };
+const auto kRowName = [](const auto& info) { return "Row" + std::to_string(info.index); };
 
 struct TextCase {
     double value;
@@ -29,7 +29,7 @@ const TextCase kPlainCases[] = {
     {-0.0, "0"},           {-0.001, "0"},
     {0.004999, "0"},       {1e-300, "0"},
 };
-INSTANTIATE_TEST_SUITE_P(Plain, ResultTextTest, ::testing::ValuesIn(kPlainCases), row_name);
+INSTANTIATE_TEST_SUITE_P(Plain, ResultTextTest, ::testing::ValuesIn(kPlainCases), kRowName);
 
 // Ties go to the even hundredth, judged on the 15 digits a user would see.
 const TextCase kTieCases[] = {
@@ -45,7 +45,7 @@ const TextCase kTieCases[] = {
     {-0.125, "-0.12"},
     {123456789012.345, "123456789012.34"},
 };
-INSTANTIATE_TEST_SUITE_P(Ties, ResultTextTest, ::testing::ValuesIn(kTieCases), row_name);
+INSTANTIATE_TEST_SUITE_P(Ties, ResultTextTest, ::testing::ValuesIn(kTieCases), kRowName);
 
 // Beyond 13 whole digits the 15 significant digits leave nothing to round.
 const TextCase kLargeCases[] = {
@@ -54,7 +54,7 @@ const TextCase kLargeCases[] = {
     {1e15, "1E+15"},
     {-2.5e20, "-2.5E+20"},
 };
-INSTANTIATE_TEST_SUITE_P(Large, ResultTextTest, ::testing::ValuesIn(kLargeCases), row_name);
+INSTANTIATE_TEST_SUITE_P(Large, ResultTextTest, ::testing::ValuesIn(kLargeCases), kRowName);
 
 TEST(ResultText, NotFiniteIsEmpty) {
     EXPECT_EQ(orvane::mortgage::result_text(std::numeric_limits<double>::infinity()), "");

@@ -22,12 +22,12 @@ std::span<const std::byte> bytes_of(const QByteArray& array) {
 class AudioClipSinkTest : public QObject {
     Q_OBJECT
   private slots:
-    void unplayableClipsOpenNothing_data();
-    void unplayableClipsOpenNothing();
-    void realOutputClosesAfterTheClip();
+    void unplayable_clips_open_nothing_data();
+    void unplayable_clips_open_nothing();
+    void real_output_closes_after_the_clip();
 };
 
-void AudioClipSinkTest::unplayableClipsOpenNothing_data() {
+void AudioClipSinkTest::unplayable_clips_open_nothing_data() {
     QTest::addColumn<int>("bits");
     QTest::addColumn<int>("channels");
     QTest::addColumn<int>("rate");
@@ -38,7 +38,7 @@ void AudioClipSinkTest::unplayableClipsOpenNothing_data() {
     QTest::newRow("no samples") << 16 << 1 << 11025 << true;
 }
 
-void AudioClipSinkTest::unplayableClipsOpenNothing() {
+void AudioClipSinkTest::unplayable_clips_open_nothing() {
     QFETCH(int, bits);
     QFETCH(int, channels);
     QFETCH(int, rate);
@@ -58,7 +58,7 @@ void AudioClipSinkTest::unplayableClipsOpenNothing() {
     QCOMPARE(sink.state(), QAudio::StoppedState);
 }
 
-void AudioClipSinkTest::realOutputClosesAfterTheClip() {
+void AudioClipSinkTest::real_output_closes_after_the_clip() {
     const QByteArray image = orvane::voice::load_clip("wav_dian");
     const auto info = orvane::voice::parse_wav(bytes_of(image));
     QVERIFY(info.playable_pcm());

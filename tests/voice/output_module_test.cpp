@@ -30,24 +30,24 @@ QString install_module_copy(const QString& dir) {
 class OutputModuleTest : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase();
+    void init_test_case();
     void candidates_data();
     void candidates();
-    void loadsTheFirstUsableModule_data();
-    void loadsTheFirstUsableModule();
-    void installedLayoutIsFound_data();
-    void installedLayoutIsFound();
-    void playerWithoutModuleStaysSilent();
-    void factoryLoadsOnceAndMakesSinks();
-    void defaultPlayerFollowsTheModule();
-    void moduleIsHeard();
+    void loads_the_first_usable_module_data();
+    void loads_the_first_usable_module();
+    void installed_layout_is_found_data();
+    void installed_layout_is_found();
+    void player_without_module_stays_silent();
+    void factory_loads_once_and_makes_sinks();
+    void default_player_follows_the_module();
+    void module_is_heard();
 
   private:
     QTemporaryDir scratch_;
     std::map<QString, QString> files_;  // name used in the tables -> path
 };
 
-void OutputModuleTest::initTestCase() {
+void OutputModuleTest::init_test_case() {
     QVERIFY(scratch_.isValid());
     // The build names the module as the program looks for it.
     QCOMPARE(QFileInfo(QStringLiteral(ORVANE_TEST_OUTPUT_MODULE)).fileName(), kModuleFile);
@@ -105,7 +105,7 @@ void OutputModuleTest::candidates() {
              expected);
 }
 
-void OutputModuleTest::loadsTheFirstUsableModule_data() {
+void OutputModuleTest::loads_the_first_usable_module_data() {
     QTest::addColumn<QStringList>("tried");
     QTest::addColumn<QString>("loaded");  // empty: none
     QTest::newRow("nothing to try") << QStringList{} << "";
@@ -122,7 +122,7 @@ void OutputModuleTest::loadsTheFirstUsableModule_data() {
     QTest::newRow("order decides") << QStringList{"real", "copy"} << "real";
 }
 
-void OutputModuleTest::loadsTheFirstUsableModule() {
+void OutputModuleTest::loads_the_first_usable_module() {
     QFETCH(QStringList, tried);
     QFETCH(QString, loaded);
     QStringList paths;
@@ -136,7 +136,7 @@ void OutputModuleTest::loadsTheFirstUsableModule() {
     }
 }
 
-void OutputModuleTest::installedLayoutIsFound_data() {
+void OutputModuleTest::installed_layout_is_found_data() {
     QTest::addColumn<QString>("module_dir");  // relative to the installation prefix
     QTest::addColumn<bool>("found");
     QTest::newRow("this build's libdir")
@@ -148,7 +148,7 @@ void OutputModuleTest::installedLayoutIsFound_data() {
     QTest::newRow("share instead of lib") << "share/orvane-calculator" << false;
 }
 
-void OutputModuleTest::installedLayoutIsFound() {
+void OutputModuleTest::installed_layout_is_found() {
     QFETCH(QString, module_dir);
     QFETCH(bool, found);
     QTemporaryDir prefix;
@@ -162,7 +162,7 @@ void OutputModuleTest::installedLayoutIsFound() {
     QCOMPARE(module ? module->path() : QString(), found ? installed : QString());
 }
 
-void OutputModuleTest::playerWithoutModuleStaysSilent() {
+void OutputModuleTest::player_without_module_stays_silent() {
     const QStringList broken{files_["missing"], files_["text"], files_["other abi"],
                              files_["no create"]};
     VoicePlayer player(orvane::voice::output_module_factory(broken));
@@ -177,7 +177,7 @@ void OutputModuleTest::playerWithoutModuleStaysSilent() {
     QVERIFY(factory() == nullptr);
 }
 
-void OutputModuleTest::factoryLoadsOnceAndMakesSinks() {
+void OutputModuleTest::factory_loads_once_and_makes_sinks() {
     // Loaded on the first request only: a module removed afterwards keeps serving.
     QTemporaryDir dir;
     const QString path = install_module_copy(dir.path());
@@ -195,7 +195,7 @@ void OutputModuleTest::factoryLoadsOnceAndMakesSinks() {
 
 // Run twice by ctest: with ORVANE_VOICE_MODULE naming the built module, and naming a file that
 // does not exist. Only with a module is a clip taken on.
-void OutputModuleTest::defaultPlayerFollowsTheModule() {
+void OutputModuleTest::default_player_follows_the_module() {
     const QString module = qEnvironmentVariable("ORVANE_VOICE_MODULE");
     if (module.isEmpty()) {
         QSKIP("ORVANE_VOICE_MODULE is not set");
@@ -210,7 +210,7 @@ void OutputModuleTest::defaultPlayerFollowsTheModule() {
 
 // Run by voice_output_e2e.sh with a private sound server listening: the default player loads
 // the module and the clip plays to its end.
-void OutputModuleTest::moduleIsHeard() {
+void OutputModuleTest::module_is_heard() {
     if (qEnvironmentVariableIsEmpty("ORVANE_EXPECT_AUDIO")) {
         QSKIP("needs the sound server of voice_output_e2e.sh");
     }

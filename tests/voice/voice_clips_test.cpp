@@ -45,21 +45,21 @@ int sample_at(const QByteArray& image, std::size_t offset) {
 class VoiceClipsTest : public QObject {
     Q_OBJECT
   private slots:
-    void eachClipIsShortMonoPcm_data();
-    void eachClipIsShortMonoPcm();
-    void clipsAreDistinctRecordings();
-    void unknownNamesGiveNothing_data();
-    void unknownNamesGiveNothing();
+    void each_clip_is_short_mono_pcm_data();
+    void each_clip_is_short_mono_pcm();
+    void clips_are_distinct_recordings();
+    void unknown_names_give_nothing_data();
+    void unknown_names_give_nothing();
 };
 
-void VoiceClipsTest::eachClipIsShortMonoPcm_data() {
+void VoiceClipsTest::each_clip_is_short_mono_pcm_data() {
     QTest::addColumn<QString>("name");
     for (const char* name : kResourceNames) {
         QTest::newRow(name) << QString::fromLatin1(name);
     }
 }
 
-void VoiceClipsTest::eachClipIsShortMonoPcm() {
+void VoiceClipsTest::each_clip_is_short_mono_pcm() {
     QFETCH(QString, name);
     const std::string upper = name.toStdString();
     const QByteArray image = load_clip(upper);
@@ -102,7 +102,7 @@ void VoiceClipsTest::eachClipIsShortMonoPcm() {
     QVERIFY2(peak >= 3277, "quieter than 10% of full scale");
 }
 
-void VoiceClipsTest::clipsAreDistinctRecordings() {
+void VoiceClipsTest::clips_are_distinct_recordings() {
     std::set<QByteArray> seen;
     for (const char* name : kResourceNames) {
         const QByteArray image = load_clip(name);
@@ -114,7 +114,7 @@ void VoiceClipsTest::clipsAreDistinctRecordings() {
     }
 }
 
-void VoiceClipsTest::unknownNamesGiveNothing_data() {
+void VoiceClipsTest::unknown_names_give_nothing_data() {
     QTest::addColumn<QString>("name");
     for (const char* name : {"", "WAV_10", "WAV_", "wav_5.wav", "voice/wav_5", ":/voice/wav_5.wav",
                              "WAV_DENG", "SOUND_5"}) {
@@ -122,7 +122,7 @@ void VoiceClipsTest::unknownNamesGiveNothing_data() {
     }
 }
 
-void VoiceClipsTest::unknownNamesGiveNothing() {
+void VoiceClipsTest::unknown_names_give_nothing() {
     QFETCH(QString, name);
     QVERIFY(load_clip(name.toStdString()).isEmpty());
 }

@@ -71,6 +71,6 @@ heard_while() {
   return 1
 }
 
-heard_while "$sink_test" realOutputClosesAfterTheClip || exit 1
-ORVANE_VOICE_MODULE=$module heard_while "$module_test" moduleIsHeard || exit 1
+heard_while "$sink_test" real_output_closes_after_the_clip || exit 1
+ORVANE_VOICE_MODULE=$module heard_while "$module_test" module_is_heard || exit 1
 exit 0

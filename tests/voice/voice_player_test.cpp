@@ -123,17 +123,17 @@ QStringList as_list(const std::vector<std::string>& items) {
 class VoicePlayerTest : public QObject {
     Q_OBJECT
   private slots:
-    void newClipCutsOffTheOld_data();
-    void newClipCutsOffTheOld();
-    void soundOutputOpensOnFirstPlayableClip_data();
-    void soundOutputOpensOnFirstPlayableClip();
-    void playsTheClipFormat();
-    void destroyingThePlayerStopsTheClipFirst();
-    void noSoundOutputIsSilent();
-    void realOutputPlaysOrStaysSilent();
+    void new_clip_cuts_off_the_old_data();
+    void new_clip_cuts_off_the_old();
+    void sound_output_opens_on_first_playable_clip_data();
+    void sound_output_opens_on_first_playable_clip();
+    void plays_the_clip_format();
+    void destroying_the_player_stops_the_clip_first();
+    void no_sound_output_is_silent();
+    void real_output_plays_or_stays_silent();
 };
 
-void VoicePlayerTest::newClipCutsOffTheOld_data() {
+void VoicePlayerTest::new_clip_cuts_off_the_old_data() {
     QTest::addColumn<QStringList>("played");
     QTest::addColumn<QStringList>("events");
     QTest::addColumn<QString>("holding");
@@ -156,7 +156,7 @@ void VoicePlayerTest::newClipCutsOffTheOld_data() {
         << QStringList{"wav_6", "wav_99", ""} << QStringList{"stop", "start:wav_6"} << "wav_6";
 }
 
-void VoicePlayerTest::newClipCutsOffTheOld() {
+void VoicePlayerTest::new_clip_cuts_off_the_old() {
     QFETCH(QStringList, played);
     QFETCH(QStringList, events);
     QFETCH(QString, holding);
@@ -171,7 +171,7 @@ void VoicePlayerTest::newClipCutsOffTheOld() {
     QCOMPARE(rig.player->sound_data(), orvane::voice::load_clip(holding.toStdString()));
 }
 
-void VoicePlayerTest::soundOutputOpensOnFirstPlayableClip_data() {
+void VoicePlayerTest::sound_output_opens_on_first_playable_clip_data() {
     QTest::addColumn<QStringList>("played");
     QTest::addColumn<int>("sinks");
     QTest::newRow("nothing played") << QStringList{} << 0;
@@ -180,7 +180,7 @@ void VoicePlayerTest::soundOutputOpensOnFirstPlayableClip_data() {
     QTest::newRow("many clips, one output") << QStringList{"wav_3", "wav_jian", "wav_fu"} << 1;
 }
 
-void VoicePlayerTest::soundOutputOpensOnFirstPlayableClip() {
+void VoicePlayerTest::sound_output_opens_on_first_playable_clip() {
     QFETCH(QStringList, played);
     QFETCH(int, sinks);
     Rig rig;
@@ -191,7 +191,7 @@ void VoicePlayerTest::soundOutputOpensOnFirstPlayableClip() {
     QCOMPARE(rig.player->sound_data().isEmpty(), sinks == 0);
 }
 
-void VoicePlayerTest::playsTheClipFormat() {
+void VoicePlayerTest::plays_the_clip_format() {
     Rig rig;
     rig.player->play("wav_tuige");
     QCOMPARE(rig.log.last_format.sample_rate, 11025u);
@@ -199,7 +199,7 @@ void VoicePlayerTest::playsTheClipFormat() {
     QCOMPARE(rig.log.last_format.bits_per_sample, 16);
 }
 
-void VoicePlayerTest::destroyingThePlayerStopsTheClipFirst() {
+void VoicePlayerTest::destroying_the_player_stops_the_clip_first() {
     Rig rig;
     rig.player->play("wav_qingchu");
     rig.player.reset();
@@ -207,7 +207,7 @@ void VoicePlayerTest::destroyingThePlayerStopsTheClipFirst() {
     QCOMPARE(as_list(rig.log.events), (QStringList{"stop", "start:wav_qingchu", "stop"}));
 }
 
-void VoicePlayerTest::noSoundOutputIsSilent() {
+void VoicePlayerTest::no_sound_output_is_silent() {
     int asked = 0;
     VoicePlayer player([&asked]() -> std::unique_ptr<ClipSink> {
         ++asked;
@@ -222,7 +222,7 @@ void VoicePlayerTest::noSoundOutputIsSilent() {
 }
 
 // With the desktop's real output, or none: playing never blocks, fails or throws.
-void VoicePlayerTest::realOutputPlaysOrStaysSilent() {
+void VoicePlayerTest::real_output_plays_or_stays_silent() {
     VoicePlayer player;
     qint64 slowest = 0;
     for (const char* name : {"wav_1", "wav_2", "wav_3", "wav_jia", "wav_dengyu"}) {

@@ -129,73 +129,73 @@ std::vector<Case> cases() {
     const Fmt mono16;
     const Fmt stereo8{kWaveFormatPcm, 2, 8000, 8};
 
-    c.push_back({"plain mono 16 bit", Image().fmt(mono16).data(400).done(), WavError::None,
+    c.push_back({"plain mono 16 bit", Image().fmt(mono16).data(400).done(), WavError::none,
                  kHeader + kPlainFmt + 8, 400, false, true});
-    c.push_back({"stereo 8 bit", Image().fmt(stereo8).data(100).done(), WavError::None,
+    c.push_back({"stereo 8 bit", Image().fmt(stereo8).data(100).done(), WavError::none,
                  kHeader + kPlainFmt + 8, 100, false, true});
 
     // Header damage.
-    c.push_back({"empty image", Bytes{}, WavError::NotRiffWave});
-    c.push_back({"shorter than the RIFF header", Image().done(11), WavError::NotRiffWave});
+    c.push_back({"empty image", Bytes{}, WavError::not_riff_wave});
+    c.push_back({"shorter than the RIFF header", Image().done(11), WavError::not_riff_wave});
     {
         Bytes b = Image().fmt(mono16).data(10).done();
         b[0] = std::byte{'X'};
-        c.push_back({"not RIFF", b, WavError::NotRiffWave});
+        c.push_back({"not RIFF", b, WavError::not_riff_wave});
         Bytes w = Image().fmt(mono16).data(10).done();
         w[8] = std::byte{'A'};
-        c.push_back({"RIFF but not WAVE", w, WavError::NotRiffWave});
+        c.push_back({"RIFF but not WAVE", w, WavError::not_riff_wave});
     }
     c.push_back({"cut inside the format chunk", Image().fmt(mono16).data(10).done(kHeader + 8 + 9),
-                 WavError::MissingFormat});
+                 WavError::missing_format});
     c.push_back({"cut inside a chunk header", Image().fmt(mono16).data(10).done(kHeader + 5),
-                 WavError::MissingFormat});
+                 WavError::missing_format});
     c.push_back({"cut after the format chunk",
-                 Image().fmt(mono16).data(10).done(kHeader + kPlainFmt), WavError::MissingData});
+                 Image().fmt(mono16).data(10).done(kHeader + kPlainFmt), WavError::missing_data});
     c.push_back({"format chunk too small", Image().chunk("fmt ", 14).data(10).done(),
-                 WavError::MissingFormat});
+                 WavError::missing_format});
     c.push_back(
-        {"data before format", Image().data(10).fmt(mono16).done(), WavError::MissingFormat});
+        {"data before format", Image().data(10).fmt(mono16).done(), WavError::missing_format});
     c.push_back(
-        {"no data chunk", Image().fmt(mono16).chunk("LIST", 6).done(), WavError::MissingData});
-    c.push_back({"no chunks at all", Image().done(), WavError::MissingFormat});
+        {"no data chunk", Image().fmt(mono16).chunk("LIST", 6).done(), WavError::missing_data});
+    c.push_back({"no chunks at all", Image().done(), WavError::missing_format});
     c.push_back({"zero channels", Image().fmt({kWaveFormatPcm, 0, 11025, 16}).data(10).done(),
-                 WavError::BadFormat});
+                 WavError::bad_format});
     c.push_back({"zero rate", Image().fmt({kWaveFormatPcm, 1, 0, 16}).data(10).done(),
-                 WavError::BadFormat});
+                 WavError::bad_format});
     c.push_back({"zero bits", Image().fmt({kWaveFormatPcm, 1, 11025, 0}).data(10).done(),
-                 WavError::BadFormat});
+                 WavError::bad_format});
 
     // Format tags: parsed, but only integer PCM plays.
-    c.push_back({"float samples", Image().fmt({3, 1, 11025, 32}).data(40).done(), WavError::None,
+    c.push_back({"float samples", Image().fmt({3, 1, 11025, 32}).data(40).done(), WavError::none,
                  kHeader + kPlainFmt + 8, 40, false, false});
-    c.push_back({"ADPCM", Image().fmt({2, 1, 11025, 16}).data(40).done(), WavError::None,
+    c.push_back({"ADPCM", Image().fmt({2, 1, 11025, 16}).data(40).done(), WavError::none,
                  kHeader + kPlainFmt + 8, 40, false, false});
     c.push_back({"24-bit PCM", Image().fmt({kWaveFormatPcm, 1, 11025, 24}).data(30).done(),
-                 WavError::None, kHeader + kPlainFmt + 8, 30, false, false});
+                 WavError::none, kHeader + kPlainFmt + 8, 30, false, false});
     c.push_back({"extensible PCM", Image().fmt_extensible(mono16, kWaveFormatPcm).data(40).done(),
-                 WavError::None, kHeader + 8 + 40 + 8, 40, false, true});
+                 WavError::none, kHeader + 8 + 40 + 8, 40, false, true});
     c.push_back({"extensible float", Image().fmt_extensible(mono16, 3).data(40).done(),
-                 WavError::None, kHeader + 8 + 40 + 8, 40, false, false});
+                 WavError::none, kHeader + 8 + 40 + 8, 40, false, false});
 
     // Chunk sizes.
     c.push_back({"odd chunk padded before data",
-                 Image().fmt(mono16).chunk("LIST", 3).data(8).done(), WavError::None,
+                 Image().fmt(mono16).chunk("LIST", 3).data(8).done(), WavError::none,
                  kHeader + kPlainFmt + 8 + 3 + 1 + 8, 8, false, true});
     c.push_back({"odd chunk before format", Image().chunk("junk", 5).fmt(mono16).data(8).done(),
-                 WavError::None, kHeader + 8 + 5 + 1 + kPlainFmt + 8, 8, false, true});
+                 WavError::none, kHeader + 8 + 5 + 1 + kPlainFmt + 8, 8, false, true});
     c.push_back({"odd data size keeps whole frames", Image().fmt(mono16).data(9).done(),
-                 WavError::None, kHeader + kPlainFmt + 8, 8, false, true});
+                 WavError::none, kHeader + kPlainFmt + 8, 8, false, true});
     c.push_back({"data longer than the image", Image().fmt(mono16).data(1000, 64).done(),
-                 WavError::None, kHeader + kPlainFmt + 8, 64, true, true});
+                 WavError::none, kHeader + kPlainFmt + 8, 64, true, true});
     c.push_back({"data size -1 (streamed)", Image().fmt(mono16).data(0xFFFFFFFF, 33).done(),
-                 WavError::None, kHeader + kPlainFmt + 8, 32, true, true});
+                 WavError::none, kHeader + kPlainFmt + 8, 32, true, true});
     c.push_back({"chunk running past the end",
                  Image().fmt(mono16).chunk("LIST", 4).done(kHeader + kPlainFmt + 10),
-                 WavError::MissingData});
-    c.push_back({"empty data chunk", Image().fmt(mono16).data(0).done(), WavError::None,
+                 WavError::missing_data});
+    c.push_back({"empty data chunk", Image().fmt(mono16).data(0).done(), WavError::none,
                  kHeader + kPlainFmt + 8, 0, false, true});
     c.push_back({"trailing chunk after data ignored",
-                 Image().fmt(mono16).data(4).chunk("LIST", 7).done(), WavError::None,
+                 Image().fmt(mono16).data(4).chunk("LIST", 7).done(), WavError::none,
                  kHeader + kPlainFmt + 8, 4, false, true});
     return c;
 }
@@ -205,7 +205,7 @@ TEST(WavHeader, ReadsOrRejectsEachImage) {
         SCOPED_TRACE(c.name);
         const WavInfo info = parse_wav(c.image);
         EXPECT_EQ(info.error, c.error);
-        if (c.error != WavError::None) {
+        if (c.error != WavError::none) {
             EXPECT_FALSE(info.playable_pcm());
             continue;
         }

@@ -11,16 +11,16 @@ const QString kCjk = QStringLiteral("WenQuanYi Micro Hei");
 QFont ui_font(Face face, double points, bool bold) {
     QStringList families;
     switch (face) {
-        case Face::Arial:
-        case Face::Tahoma:
+        case Face::arial:
+        case Face::tahoma:
         case Face::Default:
             families = {QStringLiteral("Liberation Sans"), kCjk};
             break;
-        case Face::ArialNarrow:
+        case Face::arial_narrow:
             families = {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Liberation Sans"),
                         kCjk};
             break;
-        case Face::SimSun:
+        case Face::sim_sun:
             families = {kCjk, QStringLiteral("Liberation Sans")};
             break;
     }

@@ -7,7 +7,9 @@
 
 namespace orvane {
 
-constexpr int twips(int value) { return (value + 7) / 15; }
+constexpr int twips(int value) {
+    return (value + 7) / 15;
+}
 
 inline QRect twips_rect(int left, int top, int width, int height) {
     return QRect(twips(left), twips(top), twips(width), twips(height));

@@ -12,7 +12,7 @@ ColorEgg::ColorEgg(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("ColorEgg"));
     setWindowTitle(kEggTitle);
-    setFont(ui_font(Face::SimSun, 10.5));
+    setFont(ui_font(Face::sim_sun, 10.5));
     setFixedSize(twips(4680), twips(3090));
     // The calculator is hidden while the egg is open: closing the egg must not end the
     // program as if its last window had gone.

@@ -10,10 +10,10 @@
 #include <QScreen>
 
 #include "expression/formula_steps.h"
-#include "ui/expression/hover_label.h"
 #include "ui/common/clipboard_service.h"
 #include "ui/common/fonts.h"
 #include "ui/common/twips.h"
+#include "ui/expression/hover_label.h"
 
 namespace orvane {
 namespace {
@@ -54,12 +54,13 @@ BDS::BDS(const StartupValues& startup, QWidget* parent)
     // (left alone, the toolkit may pick a fixed-pitch face here).
     setFont(ui_font(Face::Default, 9));
     setMouseTracking(true);
-    createControls();
+    create_controls();
 
     setTabOrder(formula_box_, compute_button_);
     setTabOrder(compute_button_, autocopy_box_);
-    for (QWidget* control : {static_cast<QWidget*>(formula_box_), static_cast<QWidget*>(compute_button_),
-                             static_cast<QWidget*>(autocopy_box_)}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(formula_box_), static_cast<QWidget*>(compute_button_),
+          static_cast<QWidget*>(autocopy_box_)}) {
         control->installEventFilter(this);
     }
     formula_box_->setFocus();
@@ -72,59 +73,61 @@ BDS::BDS(const StartupValues& startup, QWidget* parent)
     }
 }
 
-void BDS::setErrorReporter(ErrorReporter reporter) {
+void BDS::set_error_reporter(ErrorReporter reporter) {
     report_error_ = std::move(reporter);
 }
 
-void BDS::createControls() {
+void BDS::create_controls() {
     autocopy_box_ = new QCheckBox(QStringLiteral("自动复制结果"), this);
     autocopy_box_->setObjectName(QStringLiteral("C_AutoCopy"));
     place(autocopy_box_, 5040, 120, 1455, 255);
 
     compute_button_ = new QPushButton(QStringLiteral("计算"), this);
     compute_button_->setObjectName(QStringLiteral("Cmd_BDS"));
-    compute_button_->setFont(ui_font(Face::SimSun, 9));
+    compute_button_->setFont(ui_font(Face::sim_sun, 9));
     compute_button_->setAutoDefault(false);
     place(compute_button_, 5400, 1005, 1095, 405);
-    connect(compute_button_, &QPushButton::clicked, this, &BDS::evaluateFormula);
+    connect(compute_button_, &QPushButton::clicked, this, &BDS::evaluate_formula);
 
     formula_box_ = new QLineEdit(this);
     formula_box_->setObjectName(QStringLiteral("T_BDS"));
-    formula_box_->setFont(ui_font(Face::Tahoma, 12));
+    formula_box_->setFont(ui_font(Face::tahoma, 12));
     place(formula_box_, 120, 480, 6375, 405);
     connect(formula_box_, &QLineEdit::returnPressed, this, [this] {
         if (expression::enter_evaluates(static_cast<std::size_t>(formula_box_->text().size()))) {
-            evaluateFormula();
+            evaluate_formula();
         }
     });
 
-    addSwitchLabel("L_House", QStringLiteral("F7 = 按揭贷款计算器"), {1860, 3360, 1755, 195},
-                   CalculatorKind::Mortgage);
-    addSwitchLabel("L_Normal", QStringLiteral("F1 = 标准计算器"), {120, 3360, 1395, 195},
-                   CalculatorKind::Standard);
+    add_switch_label("L_House", QStringLiteral("F7 = 按揭贷款计算器"), {1860, 3360, 1755, 195},
+                     CalculatorKind::mortgage);
+    add_switch_label("L_Normal", QStringLiteral("F1 = 标准计算器"), {120, 3360, 1395, 195},
+                     CalculatorKind::standard);
 
     QLabel* hint =
-        addLabel("Label5", QStringLiteral("点击运算符或函数可直接输入"), {3600, 2880, 2775, 255});
+        add_label("Label5", QStringLiteral("点击运算符或函数可直接输入"), {3600, 2880, 2775, 255});
     set_text_colour(hint, kDarkRed);
 
-    addInsertLabel("L_cos", QStringLiteral("余弦: cos()"), QStringLiteral("cos()"),
-                   {2520, 2280, 1095, 255});
-    addInsertLabel("L_tan", QStringLiteral("正切: tan()"), QStringLiteral("tan()"),
-                   {3960, 2280, 1095, 255});
-    addInsertLabel("L_log", QStringLiteral("自然对数: log()"), QStringLiteral("log()"),
-                   {1200, 2760, 1455, 255});
-    addInsertLabel("L_sin", QStringLiteral("正弦: sin()"), QStringLiteral("sin()"),
-                   {1200, 2280, 975, 255});
-    addInsertLabel("L_ChengFang", QStringLiteral("乘方: ^"), QStringLiteral("^"),
-                   {5040, 1800, 735, 255});
-    addInsertLabel("L_Jian", QStringLiteral("减: -"), QStringLiteral("-"), {2160, 1800, 615, 255});
-    addInsertLabel("L_Cheng", QStringLiteral("乘: *"), QStringLiteral("*"), {3120, 1800, 615, 255});
-    addInsertLabel("L_Chu", QStringLiteral("除: /"), QStringLiteral("/"), {4080, 1800, 615, 255});
-    addInsertLabel("L_Jia", QStringLiteral("加: +"), QStringLiteral("+"), {1200, 1800, 615, 255});
+    add_insert_label("L_cos", QStringLiteral("余弦: cos()"), QStringLiteral("cos()"),
+                     {2520, 2280, 1095, 255});
+    add_insert_label("L_tan", QStringLiteral("正切: tan()"), QStringLiteral("tan()"),
+                     {3960, 2280, 1095, 255});
+    add_insert_label("L_log", QStringLiteral("自然对数: log()"), QStringLiteral("log()"),
+                     {1200, 2760, 1455, 255});
+    add_insert_label("L_sin", QStringLiteral("正弦: sin()"), QStringLiteral("sin()"),
+                     {1200, 2280, 975, 255});
+    add_insert_label("L_ChengFang", QStringLiteral("乘方: ^"), QStringLiteral("^"),
+                     {5040, 1800, 735, 255});
+    add_insert_label("L_Jian", QStringLiteral("减: -"), QStringLiteral("-"),
+                     {2160, 1800, 615, 255});
+    add_insert_label("L_Cheng", QStringLiteral("乘: *"), QStringLiteral("*"),
+                     {3120, 1800, 615, 255});
+    add_insert_label("L_Chu", QStringLiteral("除: /"), QStringLiteral("/"), {4080, 1800, 615, 255});
+    add_insert_label("L_Jia", QStringLiteral("加: +"), QStringLiteral("+"), {1200, 1800, 615, 255});
 
-    QLabel* functions = addLabel("Label2", QStringLiteral("函    数："), {240, 2280, 975, 255});
+    QLabel* functions = add_label("Label2", QStringLiteral("函    数："), {240, 2280, 975, 255});
     set_text_colour(functions, kDarkRed);
-    QLabel* operators = addLabel("Label1", QStringLiteral("运算符："), {240, 1800, 855, 255});
+    QLabel* operators = add_label("Label1", QStringLiteral("运算符："), {240, 1800, 855, 255});
     set_text_colour(operators, kDarkRed);
 
     // An outline only; the pointer passes through it to the window's background.
@@ -138,52 +141,52 @@ void BDS::createControls() {
     panel_->lower();
 
     QLabel* instruction =
-        addLabel("Label3", QStringLiteral("在下框中输入表达式，按回车或点击计算按钮："),
-                 {120, 120, 4455, 255});
-    instruction->setFont(ui_font(Face::SimSun, 9));
-    QLabel* caption = addLabel("Label4", QStringLiteral("计算结果："), {120, 1080, 1095, 255});
-    caption->setFont(ui_font(Face::SimSun, 9));
+        add_label("Label3", QStringLiteral("在下框中输入表达式，按回车或点击计算按钮："),
+                  {120, 120, 4455, 255});
+    instruction->setFont(ui_font(Face::sim_sun, 9));
+    QLabel* caption = add_label("Label4", QStringLiteral("计算结果："), {120, 1080, 1095, 255});
+    caption->setFont(ui_font(Face::sim_sun, 9));
 
-    result_label_ = addLabel("L_BDS", QString(), {1200, 960, 3975, 495});
-    result_label_->setFont(ui_font(Face::Tahoma, 18, true));
+    result_label_ = add_label("L_BDS", QString(), {1200, 960, 3975, 495});
+    result_label_->setFont(ui_font(Face::tahoma, 18, true));
     set_text_colour(result_label_, kDarkBlue);
 
-    resetLabelColours();
+    reset_label_colours();
 }
 
-QLabel* BDS::addLabel(const char* name, const QString& caption, QRect geometry) {
+QLabel* BDS::add_label(const char* name, const QString& caption, QRect geometry) {
     auto* label = new QLabel(caption, this);
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFont(ui_font(Face::Tahoma, 10.5));
+    label->setFont(ui_font(Face::tahoma, 10.5));
     place(label, geometry.x(), geometry.y(), geometry.width(), geometry.height());
     return label;
 }
 
-expression::HoverLabel* BDS::addInsertLabel(const char* name, const QString& caption,
-                                            const QString& inserted, QRect geometry) {
+expression::HoverLabel* BDS::add_insert_label(const char* name, const QString& caption,
+                                              const QString& inserted, QRect geometry) {
     auto* label = new expression::HoverLabel(caption, this);
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setFont(ui_font(Face::Tahoma, 10.5));
+    label->setFont(ui_font(Face::tahoma, 10.5));
     label->setCursor(expression::pen_cursor());
     place(label, geometry.x(), geometry.y(), geometry.width(), geometry.height());
     connect(label, &expression::HoverLabel::clicked, this,
-            [this, inserted] { insertIntoFormula(inserted); });
+            [this, inserted] { insert_into_formula(inserted); });
     connect(label, &expression::HoverLabel::hovered, this,
             [label] { set_text_colour(label, kHoverRed); });
     insert_labels_.push_back(label);
     return label;
 }
 
-expression::HoverLabel* BDS::addSwitchLabel(const char* name, const QString& caption,
-                                            QRect geometry, CalculatorKind target) {
+expression::HoverLabel* BDS::add_switch_label(const char* name, const QString& caption,
+                                              QRect geometry, CalculatorKind target) {
     auto* label = new expression::HoverLabel(caption, this);
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(label, geometry.x(), geometry.y(), geometry.width(), geometry.height());
     connect(label, &expression::HoverLabel::clicked, this,
-            [this, target] { emit switchRequested(target); });
+            [this, target] { emit switch_requested(target); });
     connect(label, &expression::HoverLabel::hovered, this,
             [label] { set_text_colour(label, kHoverRed); });
     insert_labels_.push_back(label);
@@ -193,7 +196,7 @@ expression::HoverLabel* BDS::addSwitchLabel(const char* name, const QString& cap
 // The formula is cleaned and written back (the caret then stands at the start); a value
 // replaces the result caption, an error leaves it and is reported; auto-copy then copies
 // whatever caption is shown, after a failure too.
-void BDS::evaluateFormula() {
+void BDS::evaluate_formula() {
     const expression::Evaluation evaluation =
         expression::evaluate_typed(formula_box_->text().toStdString());
     formula_box_->setText(QString::fromStdString(evaluation.cleaned));
@@ -202,7 +205,7 @@ void BDS::evaluateFormula() {
         result_label_->setText(QString::fromStdString(evaluation.caption));
     } else if (report_error_) {
         report_error_(this, from_view(expression::kErrorTitle),
-                     from_view(expression::kErrorMessage));
+                      from_view(expression::kErrorMessage));
     }
     if (autocopy_box_->isChecked()) {
         copy_to_clipboard(result_label_->text());
@@ -211,20 +214,20 @@ void BDS::evaluateFormula() {
 
 // Replaces the selection, or inserts at the caret; the caret ends after the inserted text
 // and the focus stays where it was.
-void BDS::insertIntoFormula(const QString& text) {
+void BDS::insert_into_formula(const QString& text) {
     formula_box_->insert(text);
 }
 
-bool BDS::handleSwitchKey(const QKeyEvent* event) {
+bool BDS::handle_switch_key(const QKeyEvent* event) {
     if (event->isAutoRepeat()) {
         return false;
     }
     if (event->key() == Qt::Key_F1) {
-        emit switchRequested(CalculatorKind::Standard);
+        emit switch_requested(CalculatorKind::standard);
         return true;
     }
     if (event->key() == Qt::Key_F7) {
-        emit switchRequested(CalculatorKind::Mortgage);
+        emit switch_requested(CalculatorKind::mortgage);
         return true;
     }
     return false;
@@ -232,14 +235,14 @@ bool BDS::handleSwitchKey(const QKeyEvent* event) {
 
 // The window sees F1 and F7 before the control that has the focus.
 bool BDS::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyRelease && handleSwitchKey(static_cast<QKeyEvent*>(event))) {
+    if (event->type() == QEvent::KeyRelease && handle_switch_key(static_cast<QKeyEvent*>(event))) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void BDS::keyReleaseEvent(QKeyEvent* event) {
-    if (!handleSwitchKey(event)) {
+    if (!handle_switch_key(event)) {
         QWidget::keyReleaseEvent(event);
     }
 }
@@ -248,12 +251,12 @@ void BDS::keyReleaseEvent(QKeyEvent* event) {
 // control or a plain label nothing changes.
 void BDS::mouseMoveEvent(QMouseEvent* event) {
     if (childAt(event->position().toPoint()) == nullptr) {
-        resetLabelColours();
+        reset_label_colours();
     }
     QWidget::mouseMoveEvent(event);
 }
 
-void BDS::resetLabelColours() {
+void BDS::reset_label_colours() {
     const QColor colour = button_text_colour();
     for (expression::HoverLabel* label : insert_labels_) {
         set_text_colour(label, colour);

@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "startup/startup_values.h"
 #include "startup/calculator_kind.h"
+#include "startup/startup_values.h"
 
 class QCheckBox;
 class QFrame;
@@ -29,10 +29,10 @@ class BDS : public QWidget {
     // Shows an error to the user; a critical message box unless replaced (tests record it).
     using ErrorReporter =
         std::function<void(QWidget* parent, const QString& title, const QString& text)>;
-    void setErrorReporter(ErrorReporter reporter);
+    void set_error_reporter(ErrorReporter reporter);
 
   signals:
-    void switchRequested(orvane::CalculatorKind target);
+    void switch_requested(orvane::CalculatorKind target);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,17 +40,17 @@ class BDS : public QWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
-    void createControls();
-    expression::HoverLabel* addInsertLabel(const char* name, const QString& caption,
-                                           const QString& inserted, QRect twips_geometry);
-    expression::HoverLabel* addSwitchLabel(const char* name, const QString& caption,
-                                           QRect twips_geometry, CalculatorKind target);
-    QLabel* addLabel(const char* name, const QString& caption, QRect twips_geometry);
+    void create_controls();
+    expression::HoverLabel* add_insert_label(const char* name, const QString& caption,
+                                             const QString& inserted, QRect twips_geometry);
+    expression::HoverLabel* add_switch_label(const char* name, const QString& caption,
+                                             QRect twips_geometry, CalculatorKind target);
+    QLabel* add_label(const char* name, const QString& caption, QRect twips_geometry);
 
-    void evaluateFormula();
-    void insertIntoFormula(const QString& text);
-    bool handleSwitchKey(const QKeyEvent* event);
-    void resetLabelColours();
+    void evaluate_formula();
+    void insert_into_formula(const QString& text);
+    bool handle_switch_key(const QKeyEvent* event);
+    void reset_label_colours();
 
     // The controls; each widget's objectName is its control name, which tests look up:
     //   autocopy_box_ C_AutoCopy, compute_button_ Cmd_BDS, formula_box_ T_BDS,

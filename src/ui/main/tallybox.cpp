@@ -31,11 +31,11 @@
 
 // Resources compiled into a static library register only when asked to.
 static void register_images() {
-    static const bool registered = [] {
+    static const bool kRegistered = [] {
         Q_INIT_RESOURCE(images);
         return true;
     }();
-    (void)registered;
+    (void)kRegistered;
 }
 
 namespace orvane {
@@ -128,7 +128,7 @@ void Tallybox::connect_controls() {
         calculator_.set_autoload(ticked);
         refresh();
     });
-    connect(help_button_, &ClickLabel::clicked, this, [this] { emit helpToggleRequested(); });
+    connect(help_button_, &ClickLabel::clicked, this, [this] { emit help_toggle_requested(); });
     connect(exit_button_, &ClickLabel::clicked, this, [this] { request_exit(); });
     connect(capture_timer_, &QTimer::timeout, this, [this] { capture_tick(); });
 }
@@ -167,17 +167,17 @@ void Tallybox::run_command(const engine::Command& command) {
         return;
     }
     switch (std::get<engine::WindowCommand>(command)) {
-        case engine::WindowCommand::Help:
-            emit helpToggleRequested();
+        case engine::WindowCommand::help:
+            emit help_toggle_requested();
             break;
-        case engine::WindowCommand::Exit:
+        case engine::WindowCommand::exit:
             request_exit();
             break;
-        case engine::WindowCommand::SwitchExpression:
-            request_switch(CalculatorKind::Expression);
+        case engine::WindowCommand::switch_expression:
+            request_switch(CalculatorKind::expression);
             break;
-        case engine::WindowCommand::SwitchMortgage:
-            request_switch(CalculatorKind::Mortgage);
+        case engine::WindowCommand::switch_mortgage:
+            request_switch(CalculatorKind::mortgage);
             break;
     }
 }
@@ -194,7 +194,7 @@ void Tallybox::refresh() {
     voice_indicator_->setVisible(controls.voice_indicator);
     rounding_list_->setCurrentIndex(list_index(controls.rounding));
     decimals_list_->setCurrentIndex(controls.decimals <= engine::kListedDecimals ? controls.decimals
-                                                                             : -1);
+                                                                                 : -1);
     decimals_list_->setEnabled(controls.decimals_enabled);
     {
         const QSignalBlocker block_copy(autocopy_box_);
@@ -212,8 +212,8 @@ int Tallybox::display_room() const {
     option.initFrom(display_);
     option.rect = display_->rect();
     option.lineWidth = display_->hasFrame() ? display_->style()->pixelMetric(
-                                                 QStyle::PM_DefaultFrameWidth, &option, display_)
-                                           : 0;
+                                                  QStyle::PM_DefaultFrameWidth, &option, display_)
+                                            : 0;
     const QRect contents =
         display_->style()->subElementRect(QStyle::SE_LineEditContents, &option, display_);
     const QMargins margins = display_->textMargins();
@@ -224,7 +224,7 @@ int Tallybox::display_room() const {
 
 void Tallybox::fit_display_font() {
     const QString text = display_->text();
-    QFont font = ui_font(Face::ArialNarrow, kDisplayPoints, true);
+    QFont font = ui_font(Face::arial_narrow, kDisplayPoints, true);
     const double points =
         fitting_point_size(kDisplayPoints, kDisplayMinimumPoints, display_room(), [&](double size) {
             QFont trial = font;
@@ -276,11 +276,11 @@ void Tallybox::take_keyboard_focus() {
 }
 
 void Tallybox::request_switch(CalculatorKind target) {
-    QTimer::singleShot(0, this, [this, target] { emit switchRequested(target); });
+    QTimer::singleShot(0, this, [this, target] { emit switch_requested(target); });
 }
 
 void Tallybox::request_exit() {
-    QTimer::singleShot(0, this, [this] { emit exitRequested(); });
+    QTimer::singleShot(0, this, [this] { emit exit_requested(); });
 }
 
 // engine::Effects

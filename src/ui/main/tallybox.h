@@ -8,10 +8,10 @@
 #include <memory>
 #include <string_view>
 
-#include "startup/startup_values.h"
 #include "engine/calculator.h"
 #include "engine/keyboard.h"
 #include "startup/calculator_kind.h"
+#include "startup/startup_values.h"
 #include "ui/main/dock/dock_controller.h"
 
 class QCheckBox;
@@ -58,11 +58,11 @@ class Tallybox : public QWidget, private engine::Effects {
   signals:
     // F2 / Cmd_Expression, F7 / Cmd_House. Emitted from the event loop once the triggering
     // event is over, so the receiver may destroy this window at once.
-    void switchRequested(orvane::CalculatorKind target);
+    void switch_requested(orvane::CalculatorKind target);
     // L_Exit, Alt+F4 or a close by the desktop; emitted like switchRequested.
-    void exitRequested();
+    void exit_requested();
     // F1 / L_Help.
-    void helpToggleRequested();
+    void help_toggle_requested();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -33,7 +33,7 @@ bool Tallybox::eventFilter(QObject* watched, QEvent* event) {
 void Tallybox::handle_key_press(const QKeyEvent& event) {
     if (event.key() == Qt::Key_Escape) {
         // AC is the window's cancel button.
-        press(engine::Key::ClearAll);
+        press(engine::Key::clear_all);
         return;
     }
     // Characters repeat with the key held.

@@ -42,47 +42,47 @@ struct KeyLayout {
 
 // The keypad: five rows of six keys (the voice key shares the first cell of the MS row).
 const std::array<KeyLayout, 29> kKeys{{
-    {"Cmd_Sound", 1680, 1800, 495, "S", Face::Arial, 21.75, "语音功能开关 （F3）",
-     Key::VoiceSwitch},
-    {"Cmd_Save", 2280, 1800, kKeyWidth, "MS", Face::Arial, 21.75,
-     "保存当前计算结果到缓存 （Ctrl + S）", Key::MemoryStore},
-    {"Cmd_Add", 3360, 1800, kKeyWidth, "M+", Face::Arial, 21.75,
-     "累计当前计算结果到缓存 （Ctrl + A）", Key::MemoryAdd},
-    {"Cmd_Read", 4440, 1800, kKeyWidth, "MR", Face::Arial, 21.75, "读取缓存中的数值 （Ctrl + R）",
-     Key::MemoryRead},
-    {"Cmd_CM", 5520, 1800, kKeyWidth, "MC", Face::Arial, 21.75, "清空缓存 （Ctrl + C）",
-     Key::MemoryClear},
-    {"Cmd_Sign", 120, 2640, kKeyWidth, "+/-", Face::Arial, 26.25, "正负号", Key::Sign},
-    {"Cmd_7", 1200, 2640, kKeyWidth, "7", Face::Arial, 26.25, "", Key::Digit7},
-    {"Cmd_8", 2280, 2640, kKeyWidth, "8", Face::Arial, 26.25, "", Key::Digit8},
-    {"Cmd_9", 3360, 2640, kKeyWidth, "9", Face::Arial, 26.25, "", Key::Digit9},
-    {"Cmd_Division", 4440, 2640, kKeyWidth, "÷", Face::SimSun, 26.25, "除以 （/）", Key::Divide},
-    {"Cmd_GT", 5520, 2640, kKeyWidth, "GT", Face::Arial, 21.75, "历史计算值和 （G）",
-     Key::GrandTotal},
-    {"Cmd_Back", 120, 3480, kKeyWidth, "→", Face::SimSun, 36, "清除最后一位 （空格键/Backspace）",
-     Key::Backspace},
-    {"Cmd_4", 1200, 3480, kKeyWidth, "4", Face::Arial, 26.25, "", Key::Digit4},
-    {"Cmd_5", 2280, 3480, kKeyWidth, "5", Face::Arial, 26.25, "", Key::Digit5},
-    {"Cmd_6", 3360, 3480, kKeyWidth, "6", Face::Arial, 26.25, "", Key::Digit6},
-    {"Cmd_Multiplication", 4440, 3480, kKeyWidth, "×", Face::SimSun, 26.25, "乘以 （*）",
-     Key::Multiply},
-    {"Cmd_Evolution", 5520, 3480, kKeyWidth, "KF", Face::Arial, 21.75, "开平方 （F）",
-     Key::SquareRoot},
-    {"Cmd_CleanAll", 120, 4320, kKeyWidth, "AC", Face::Arial, 21.75, "全部清除 （Esc）",
-     Key::ClearAll},
-    {"Cmd_1", 1200, 4320, kKeyWidth, "1", Face::Arial, 26.25, "", Key::Digit1},
-    {"Cmd_2", 2280, 4320, kKeyWidth, "2", Face::Arial, 26.25, "", Key::Digit2},
-    {"Cmd_3", 3360, 4320, kKeyWidth, "3", Face::Arial, 26.25, "", Key::Digit3},
-    {"Cmd_Subtration", 4440, 4320, kKeyWidth, "－", Face::SimSun, 26.25, "减", Key::Subtract},
-    {"Cmd_Percent", 5520, 4320, kKeyWidth, "%", Face::Arial, 21.75, "百分比 （B）", Key::Percent},
-    {"Cmd_Clean", 120, 5160, kKeyWidth, "C", Face::Arial, 21.75, "清除当前数值 （Del 或 Delete）",
-     Key::Clear},
-    {"Cmd_0", 1200, 5160, kKeyWidth, "0", Face::Arial, 26.25, "", Key::Digit0},
-    {"Cmd_00", 2280, 5160, kKeyWidth, "00", Face::Arial, 26.25, "", Key::DoubleZero},
-    {"Cmd_Dot", 3360, 5160, kKeyWidth, "·", Face::Arial, 26.25, "小数点", Key::Point},
-    {"Cmd_Addition", 4440, 5160, kKeyWidth, "＋", Face::SimSun, 26.25, "加", Key::Add},
-    {"Cmd_Amount", 5520, 5160, kKeyWidth, "＝", Face::SimSun, 26.25, "等于 （回车键）",
-     Key::Equals},
+    {"Cmd_Sound", 1680, 1800, 495, "S", Face::arial, 21.75, "语音功能开关 （F3）",
+     Key::voice_switch},
+    {"Cmd_Save", 2280, 1800, kKeyWidth, "MS", Face::arial, 21.75,
+     "保存当前计算结果到缓存 （Ctrl + S）", Key::memory_store},
+    {"Cmd_Add", 3360, 1800, kKeyWidth, "M+", Face::arial, 21.75,
+     "累计当前计算结果到缓存 （Ctrl + A）", Key::memory_add},
+    {"Cmd_Read", 4440, 1800, kKeyWidth, "MR", Face::arial, 21.75, "读取缓存中的数值 （Ctrl + R）",
+     Key::memory_read},
+    {"Cmd_CM", 5520, 1800, kKeyWidth, "MC", Face::arial, 21.75, "清空缓存 （Ctrl + C）",
+     Key::memory_clear},
+    {"Cmd_Sign", 120, 2640, kKeyWidth, "+/-", Face::arial, 26.25, "正负号", Key::sign},
+    {"Cmd_7", 1200, 2640, kKeyWidth, "7", Face::arial, 26.25, "", Key::digit7},
+    {"Cmd_8", 2280, 2640, kKeyWidth, "8", Face::arial, 26.25, "", Key::digit8},
+    {"Cmd_9", 3360, 2640, kKeyWidth, "9", Face::arial, 26.25, "", Key::digit9},
+    {"Cmd_Division", 4440, 2640, kKeyWidth, "÷", Face::sim_sun, 26.25, "除以 （/）", Key::divide},
+    {"Cmd_GT", 5520, 2640, kKeyWidth, "GT", Face::arial, 21.75, "历史计算值和 （G）",
+     Key::grand_total},
+    {"Cmd_Back", 120, 3480, kKeyWidth, "→", Face::sim_sun, 36, "清除最后一位 （空格键/Backspace）",
+     Key::backspace},
+    {"Cmd_4", 1200, 3480, kKeyWidth, "4", Face::arial, 26.25, "", Key::digit4},
+    {"Cmd_5", 2280, 3480, kKeyWidth, "5", Face::arial, 26.25, "", Key::digit5},
+    {"Cmd_6", 3360, 3480, kKeyWidth, "6", Face::arial, 26.25, "", Key::digit6},
+    {"Cmd_Multiplication", 4440, 3480, kKeyWidth, "×", Face::sim_sun, 26.25, "乘以 （*）",
+     Key::multiply},
+    {"Cmd_Evolution", 5520, 3480, kKeyWidth, "KF", Face::arial, 21.75, "开平方 （F）",
+     Key::square_root},
+    {"Cmd_CleanAll", 120, 4320, kKeyWidth, "AC", Face::arial, 21.75, "全部清除 （Esc）",
+     Key::clear_all},
+    {"Cmd_1", 1200, 4320, kKeyWidth, "1", Face::arial, 26.25, "", Key::digit1},
+    {"Cmd_2", 2280, 4320, kKeyWidth, "2", Face::arial, 26.25, "", Key::digit2},
+    {"Cmd_3", 3360, 4320, kKeyWidth, "3", Face::arial, 26.25, "", Key::digit3},
+    {"Cmd_Subtration", 4440, 4320, kKeyWidth, "－", Face::sim_sun, 26.25, "减", Key::subtract},
+    {"Cmd_Percent", 5520, 4320, kKeyWidth, "%", Face::arial, 21.75, "百分比 （B）", Key::percent},
+    {"Cmd_Clean", 120, 5160, kKeyWidth, "C", Face::arial, 21.75, "清除当前数值 （Del 或 Delete）",
+     Key::clear},
+    {"Cmd_0", 1200, 5160, kKeyWidth, "0", Face::arial, 26.25, "", Key::digit0},
+    {"Cmd_00", 2280, 5160, kKeyWidth, "00", Face::arial, 26.25, "", Key::double_zero},
+    {"Cmd_Dot", 3360, 5160, kKeyWidth, "·", Face::arial, 26.25, "小数点", Key::point},
+    {"Cmd_Addition", 4440, 5160, kKeyWidth, "＋", Face::sim_sun, 26.25, "加", Key::add},
+    {"Cmd_Amount", 5520, 5160, kKeyWidth, "＝", Face::sim_sun, 26.25, "等于 （回车键）",
+     Key::equals},
 }};
 
 struct TitleLayout {
@@ -99,9 +99,9 @@ struct TitleLayout {
 // The title buttons at the top right. A separator line sits on the left edge of "_" and
 // "×"; those two start one pixel further right so that the line stays visible.
 const std::array<TitleLayout, 3> kTitleButtons{{
-    {"L_Help", 5040, 480, 300, "?", "软件信息及帮助说明 （F1）", Face::Arial, 10.5},
-    {"L_Mini", 5520, 480, 300, "_", "最小化计算器", Face::Arial, 9},
-    {"L_Exit", 6000, 476, 315, "×", "关闭计算器", Face::SimSun, 12},
+    {"L_Help", 5040, 480, 300, "?", "软件信息及帮助说明 （F1）", Face::arial, 10.5},
+    {"L_Mini", 5520, 480, 300, "_", "最小化计算器", Face::arial, 9},
+    {"L_Exit", 6000, 476, 315, "×", "关闭计算器", Face::sim_sun, 12},
 }};
 
 QString text_of(const char* utf8) {
@@ -181,7 +181,7 @@ QComboBox* make_list(QWidget* parent, const char* name, int left, int width,
     list->setObjectName(text_of(name));
     list->setEditable(false);
     list->addItems(items);
-    list->setFont(ui_font(Face::Arial, 9));
+    list->setFont(ui_font(Face::arial, 9));
     place(list, left, 1320, width, 345);
     return list;
 }
@@ -224,7 +224,7 @@ void Tallybox::build_controls() {
     display_->setReadOnly(true);
     display_->setFocusPolicy(Qt::NoFocus);
     display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    display_->setFont(ui_font(Face::ArialNarrow, kDisplayPoints, true));
+    display_->setFont(ui_font(Face::arial_narrow, kDisplayPoints, true));
     display_->setMouseTracking(true);
     QPalette show_palette = display_->palette();
     show_palette.setColor(QPalette::Text, kIndicatorColour);
@@ -234,9 +234,9 @@ void Tallybox::build_controls() {
     display_->setTextMargins(twips(530) - twips(120), 0, 0, 0);
 
     voice_indicator_ = make_indicator(this, "T_SoundSign", 285, "S", "语音功能开启标志",
-                                   ui_font(Face::Arial, 15.75));
+                                      ui_font(Face::arial, 15.75));
     operator_indicator_ =
-        make_indicator(this, "T_Sign", 765, "", "运算符提醒标志", ui_font(Face::SimSun, 18, true));
+        make_indicator(this, "T_Sign", 765, "", "运算符提醒标志", ui_font(Face::sim_sun, 18, true));
 
     make_caption(this, "Label2", 180, "小数处理");
     QStringList modes;
@@ -268,7 +268,7 @@ void Tallybox::build_controls() {
     memory_box_->setReadOnly(true);
     memory_box_->setFocusPolicy(Qt::NoFocus);
     memory_box_->setAlignment(Qt::AlignCenter);
-    memory_box_->setFont(ui_font(Face::Arial, 10.5, true));
+    memory_box_->setFont(ui_font(Face::arial, 10.5, true));
     QPalette memory_palette = memory_box_->palette();
     memory_palette.setColor(QPalette::Text, QColor(255, 0, 0));
     memory_palette.setColor(QPalette::Base, palette().color(QPalette::Window));
@@ -292,10 +292,10 @@ void Tallybox::build_controls() {
     auto* expression = make_bottom_button(this, "Cmd_Expression", 120, "表达式计算器(F2)",
                                           "切换到表达式计算模式 （F2）");
     connect(expression, &QPushButton::clicked, this,
-            [this] { request_switch(CalculatorKind::Expression); });
+            [this] { request_switch(CalculatorKind::expression); });
     auto* house = make_bottom_button(this, "Cmd_House", 2280, "按揭贷款计算器(F7)", "");
     connect(house, &QPushButton::clicked, this,
-            [this] { request_switch(CalculatorKind::Mortgage); });
+            [this] { request_switch(CalculatorKind::mortgage); });
     auto* feedback = make_bottom_button(this, "Command1", 4440, "等待您的需要", "");
     connect(feedback, &QPushButton::clicked, this, [this] { ask_feedback(); });
 

@@ -34,7 +34,7 @@ const QColor kDarkRed(192, 0, 0);
 const QColor kHoverRed(255, 0, 0);
 
 QFont tahoma() {
-    return ui_font(Face::Tahoma, 10.5);
+    return ui_font(Face::tahoma, 10.5);
 }
 
 QLabel* make_label(QWidget* parent, const char* name, const QString& text) {
@@ -47,7 +47,7 @@ QLabel* make_label(QWidget* parent, const char* name, const QString& text) {
 
 QLabel* make_result(QWidget* frame, const char* name, const QColor& colour) {
     auto* label = make_label(frame, name, QString());
-    label->setFont(ui_font(Face::Tahoma, 21.75, true));
+    label->setFont(ui_font(Face::tahoma, 21.75, true));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
@@ -98,7 +98,7 @@ House::House(QWidget* parent)
       present_message_(show_message_box) {
     setObjectName(QStringLiteral("House"));
     setWindowTitle(QStringLiteral("Orvane按揭贷款计算器"));
-    setFont(ui_font(Face::SimSun, 10.5));
+    setFont(ui_font(Face::sim_sun, 10.5));
     // A fixed size: dragging the frame snaps back, minimising still works.
     setFixedSize(twips(kClientWidth), twips(kClientHeight));
     setMouseTracking(true);
@@ -116,7 +116,7 @@ House::House(QWidget* parent)
     }
 }
 
-void House::setMessagePresenter(MessagePresenter presenter) {
+void House::set_message_presenter(MessagePresenter presenter) {
     present_message_ = presenter ? std::move(presenter) : MessagePresenter(show_message_box);
 }
 
@@ -141,10 +141,10 @@ void House::create_controls() {
     principal_frame_->setObjectName(QStringLiteral("Frame2"));
     principal_frame_->setFont(tahoma());
     place(principal_frame_, 3180, 1560, 2895, 2415);
-    place(make_label(principal_frame_, "Label12", QStringLiteral("期满时的利息约为:")), 240, 1440, 2055,
-          255);
-    place(make_label(principal_frame_, "Label11", QStringLiteral("您的首月还款额约为:")), 240, 480, 2055,
-          255);
+    place(make_label(principal_frame_, "Label12", QStringLiteral("期满时的利息约为:")), 240, 1440,
+          2055, 255);
+    place(make_label(principal_frame_, "Label11", QStringLiteral("您的首月还款额约为:")), 240, 480,
+          2055, 255);
     principal_first_payment_ = make_result(principal_frame_, "L_YG2", kDarkBlue);
     place(principal_first_payment_, 180, 780, 2535, 495);
     principal_interest_ = make_result(principal_frame_, "L_LX2", kDarkRed);
@@ -154,10 +154,12 @@ void House::create_controls() {
     instalment_frame_->setObjectName(QStringLiteral("Frame1"));
     instalment_frame_->setFont(tahoma());
     place(instalment_frame_, 180, 1560, 2895, 2415);
-    place(make_label(instalment_frame_, "Label9", QStringLiteral("期满时的利息约为:")), 240, 1440, 2055, 255);
+    place(make_label(instalment_frame_, "Label9", QStringLiteral("期满时的利息约为:")), 240, 1440,
+          2055, 255);
     instalment_interest_ = make_result(instalment_frame_, "L_LX1", kDarkRed);
     place(instalment_interest_, 180, 1740, 2535, 495);
-    place(make_label(instalment_frame_, "Label2", QStringLiteral("您的月还款额约为:")), 240, 480, 2055, 255);
+    place(make_label(instalment_frame_, "Label2", QStringLiteral("您的月还款额约为:")), 240, 480,
+          2055, 255);
     instalment_payment_ = make_result(instalment_frame_, "L_YG1", kDarkBlue);
     place(instalment_payment_, 180, 780, 2535, 495);
 
@@ -189,7 +191,7 @@ void House::create_controls() {
     expression_switch_ = make_label(this, "L_BDS", QStringLiteral("F2 = 表达式计算器"));
     place(expression_switch_, 8160, 4140, 1575, 195);
     for (QLabel* link : {standard_switch_, expression_switch_}) {
-        link->setFont(ui_font(Face::SimSun, 9));
+        link->setFont(ui_font(Face::sim_sun, 9));
         link->setMouseTracking(true);
         set_switch_colour(link, palette().color(QPalette::ButtonText));
     }
@@ -224,8 +226,8 @@ void House::create_controls() {
 }
 
 void House::set_tab_order() {
-    QWidget* const order[] = {compute_button_,   term_list_, base_rate_box_, float_direction_list_,
-                              float_box_, amount_box_,      tips_box_};
+    QWidget* const order[] = {compute_button_, term_list_,  base_rate_box_, float_direction_list_,
+                              float_box_,      amount_box_, tips_box_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
@@ -250,11 +252,11 @@ bool House::eventFilter(QObject* watched, QEvent* event) {
                 break;
             }
             if (key->key() == Qt::Key_F1) {
-                emit switchRequested(CalculatorKind::Standard);
+                emit switch_requested(CalculatorKind::standard);
                 return true;
             }
             if (key->key() == Qt::Key_F2) {
-                emit switchRequested(CalculatorKind::Expression);
+                emit switch_requested(CalculatorKind::expression);
                 return true;
             }
             break;
@@ -283,8 +285,8 @@ bool House::eventFilter(QObject* watched, QEvent* event) {
                 auto* label = static_cast<QLabel*>(watched);
                 if (mouse->button() == Qt::LeftButton &&
                     label->rect().contains(mouse->position().toPoint())) {
-                    emit switchRequested(label == standard_switch_ ? CalculatorKind::Standard
-                                                            : CalculatorKind::Expression);
+                    emit switch_requested(label == standard_switch_ ? CalculatorKind::standard
+                                                                    : CalculatorKind::expression);
                     return true;
                 }
             }
@@ -350,32 +352,32 @@ void House::sync_float_box() {
 
 void House::on_compute() {
     namespace m = mortgage;
-    const m::RepaymentInput input{term_list_->currentText().toStdString(),
-                                  base_rate_box_->text().toStdString(),
-                                  float_direction_list_->currentText().toStdString(),
-                                  float_box_->text().toStdString(), amount_box_->text().toStdString()};
+    const m::RepaymentInput input{
+        term_list_->currentText().toStdString(), base_rate_box_->text().toStdString(),
+        float_direction_list_->currentText().toStdString(), float_box_->text().toStdString(),
+        amount_box_->text().toStdString()};
     const auto outcome = m::compute_repayment(input);
 
     if (const auto* failure = std::get_if<m::ValidationFailure>(&outcome)) {
         QWidget* const focus_before = focusWidget();
         present_message_(
             this, display_lines(failure->message), QString::fromStdString(failure->title),
-            failure->icon == m::Icon::Critical ? QMessageBox::Critical : QMessageBox::Warning);
+            failure->icon == m::Icon::critical ? QMessageBox::Critical : QMessageBox::Warning);
         QWidget* target = nullptr;
         switch (failure->focus) {
-            case m::Field::Years:
+            case m::Field::years:
                 target = term_list_;
                 break;
-            case m::Field::BaseRate:
+            case m::Field::base_rate:
                 target = base_rate_box_;
                 break;
             case m::Field::Float:
                 target = float_box_;
                 break;
-            case m::Field::Amount:
+            case m::Field::amount:
                 target = amount_box_;
                 break;
-            case m::Field::Unchanged:
+            case m::Field::unchanged:
                 break;
         }
         if (target != nullptr) {

@@ -7,8 +7,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "ui/mortgage/house_tips.h"
 #include "startup/calculator_kind.h"
+#include "ui/mortgage/house_tips.h"
 
 class QComboBox;
 class QGroupBox;
@@ -30,12 +30,12 @@ class House : public QWidget {
 
     explicit House(QWidget* parent = nullptr);
 
-    void setMessagePresenter(MessagePresenter presenter);
+    void set_message_presenter(MessagePresenter presenter);
 
   signals:
     // F1 or L_Normal: Standard; F2 or L_BDS: Expression. The receiver may destroy this
     // window, but only with deleteLater(): the signal is emitted from inside an event.
-    void switchRequested(orvane::CalculatorKind target);
+    void switch_requested(orvane::CalculatorKind target);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

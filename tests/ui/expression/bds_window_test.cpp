@@ -27,16 +27,16 @@ struct Window {
         orvane::StartupValues startup;
         startup.start_mode = start_mode;
         bds = std::make_unique<BDS>(startup);
-        bds->setErrorReporter([this](QWidget*, const QString& title, const QString& text) {
+        bds->set_error_reporter([this](QWidget*, const QString& title, const QString& text) {
             errors << title + QLatin1Char('|') + text;
         });
         formula = bds->findChild<QLineEdit*>(QStringLiteral("T_BDS"));
         compute = bds->findChild<QPushButton*>(QStringLiteral("Cmd_BDS"));
         result = bds->findChild<QLabel*>(QStringLiteral("L_BDS"));
-        autoCopy = bds->findChild<QCheckBox*>(QStringLiteral("C_AutoCopy"));
+        auto_copy = bds->findChild<QCheckBox*>(QStringLiteral("C_AutoCopy"));
     }
 
-    bool showActive() {
+    bool show_active() {
         bds->show();
         bds->activateWindow();
         return QTest::qWaitForWindowActive(bds.get());
@@ -53,15 +53,15 @@ struct Window {
     QLineEdit* formula = nullptr;
     QPushButton* compute = nullptr;
     QLabel* result = nullptr;
-    QCheckBox* autoCopy = nullptr;
+    QCheckBox* auto_copy = nullptr;
     QStringList errors;
 };
 
-QColor textColour(const QWidget* widget) {
+QColor text_colour(const QWidget* widget) {
     return widget->palette().color(QPalette::WindowText);
 }
 
-void moveOver(QWidget* target, QPoint position) {
+void move_over(QWidget* target, QPoint position) {
     QMouseEvent move(QEvent::MouseMove, position, target->mapToGlobal(position), Qt::NoButton,
                      Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(target, &move);
@@ -73,25 +73,25 @@ class BdsWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void insertLabelsWriteAtTheCaret_data();
-    void insertLabelsWriteAtTheCaret();
-    void enterEvaluatesOnlyLongerFormulas_data();
-    void enterEvaluatesOnlyLongerFormulas();
-    void computeCleansTheFormulaAndShowsTheCaption_data();
-    void computeCleansTheFormulaAndShowsTheCaption();
-    void errorKeepsThePreviousAnswer();
-    void autoCopyCopiesTheCaptionShown_data();
-    void autoCopyCopiesTheCaptionShown();
-    void autoCopyIsTickedOnlyInStartMode7_data();
-    void autoCopyIsTickedOnlyInStartMode7();
-    void switchKeysAndLabelsRequestASwitch_data();
-    void switchKeysAndLabelsRequestASwitch();
-    void tabVisitsFormulaButtonAndCheckBox();
-    void hoverColourStaysUntilTheBackground();
-    void sizeSnapsBack();
+    void insert_labels_write_at_the_caret_data();
+    void insert_labels_write_at_the_caret();
+    void enter_evaluates_only_longer_formulas_data();
+    void enter_evaluates_only_longer_formulas();
+    void compute_cleans_the_formula_and_shows_the_caption_data();
+    void compute_cleans_the_formula_and_shows_the_caption();
+    void error_keeps_the_previous_answer();
+    void auto_copy_copies_the_caption_shown_data();
+    void auto_copy_copies_the_caption_shown();
+    void auto_copy_is_ticked_only_in_start_mode7_data();
+    void auto_copy_is_ticked_only_in_start_mode7();
+    void switch_keys_and_labels_request_a_switch_data();
+    void switch_keys_and_labels_request_a_switch();
+    void tab_visits_formula_button_and_check_box();
+    void hover_colour_stays_until_the_background();
+    void size_snaps_back();
 };
 
-void BdsWindowTest::insertLabelsWriteAtTheCaret_data() {
+void BdsWindowTest::insert_labels_write_at_the_caret_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("selectionStart");  // -1: no selection
     QTest::addColumn<int>("cursorOrLength");  // caret, or the selection's length
@@ -119,7 +119,7 @@ void BdsWindowTest::insertLabelsWriteAtTheCaret_data() {
                            << "2^" << 2;
 }
 
-void BdsWindowTest::insertLabelsWriteAtTheCaret() {
+void BdsWindowTest::insert_labels_write_at_the_caret() {
     QFETCH(QString, text);
     QFETCH(int, selectionStart);
     QFETCH(int, cursorOrLength);
@@ -128,7 +128,7 @@ void BdsWindowTest::insertLabelsWriteAtTheCaret() {
     QFETCH(int, expectedCursor);
 
     Window w;
-    QVERIFY(w.showActive());
+    QVERIFY(w.show_active());
     w.formula->setText(text);
     if (selectionStart < 0) {
         w.formula->setCursorPosition(cursorOrLength);
@@ -143,7 +143,7 @@ void BdsWindowTest::insertLabelsWriteAtTheCaret() {
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.formula));
 }
 
-void BdsWindowTest::enterEvaluatesOnlyLongerFormulas_data() {
+void BdsWindowTest::enter_evaluates_only_longer_formulas_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("boxAfter");
     QTest::addColumn<QString>("caption");
@@ -166,14 +166,14 @@ void BdsWindowTest::enterEvaluatesOnlyLongerFormulas_data() {
                                                 << "" << 1;
 }
 
-void BdsWindowTest::enterEvaluatesOnlyLongerFormulas() {
+void BdsWindowTest::enter_evaluates_only_longer_formulas() {
     QFETCH(QString, typed);
     QFETCH(QString, boxAfter);
     QFETCH(QString, caption);
     QFETCH(int, errors);
 
     Window w;
-    QVERIFY(w.showActive());
+    QVERIFY(w.show_active());
     QTest::keyClicks(w.formula, typed);
     QTest::keyClick(w.formula, Qt::Key_Return);
 
@@ -182,7 +182,7 @@ void BdsWindowTest::enterEvaluatesOnlyLongerFormulas() {
     QCOMPARE(w.errors.size(), errors);
 }
 
-void BdsWindowTest::computeCleansTheFormulaAndShowsTheCaption_data() {
+void BdsWindowTest::compute_cleans_the_formula_and_shows_the_caption_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("cleaned");
     QTest::addColumn<QString>("caption");
@@ -204,7 +204,7 @@ void BdsWindowTest::computeCleansTheFormulaAndShowsTheCaption_data() {
                                                       << "";
 }
 
-void BdsWindowTest::computeCleansTheFormulaAndShowsTheCaption() {
+void BdsWindowTest::compute_cleans_the_formula_and_shows_the_caption() {
     QFETCH(QString, typed);
     QFETCH(QString, cleaned);
     QFETCH(QString, caption);
@@ -219,7 +219,7 @@ void BdsWindowTest::computeCleansTheFormulaAndShowsTheCaption() {
     QCOMPARE(w.result->text(), caption);
 }
 
-void BdsWindowTest::errorKeepsThePreviousAnswer() {
+void BdsWindowTest::error_keeps_the_previous_answer() {
     Window w;
     w.evaluate(QStringLiteral("2^50"));
     QCOMPARE(w.result->text(), QStringLiteral("1.1258999068"));
@@ -236,7 +236,7 @@ void BdsWindowTest::errorKeepsThePreviousAnswer() {
     QCOMPARE(w.formula->text(), QStringLiteral("sin()"));
 }
 
-void BdsWindowTest::autoCopyCopiesTheCaptionShown_data() {
+void BdsWindowTest::auto_copy_copies_the_caption_shown_data() {
     QTest::addColumn<bool>("ticked");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
@@ -256,14 +256,14 @@ void BdsWindowTest::autoCopyCopiesTheCaptionShown_data() {
                                                    << "untouched";
 }
 
-void BdsWindowTest::autoCopyCopiesTheCaptionShown() {
+void BdsWindowTest::auto_copy_copies_the_caption_shown() {
     QFETCH(bool, ticked);
     QFETCH(QString, first);
     QFETCH(QString, second);
     QFETCH(QString, clipboard);
 
     Window w;
-    w.autoCopy->setChecked(ticked);
+    w.auto_copy->setChecked(ticked);
     if (!first.isEmpty()) {
         w.evaluate(first);
     }
@@ -272,7 +272,7 @@ void BdsWindowTest::autoCopyCopiesTheCaptionShown() {
     QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
 }
 
-void BdsWindowTest::autoCopyIsTickedOnlyInStartMode7_data() {
+void BdsWindowTest::auto_copy_is_ticked_only_in_start_mode7_data() {
     QTest::addColumn<int>("startMode");
     QTest::addColumn<bool>("ticked");
     QTest::newRow("plain start") << 0 << false;
@@ -281,35 +281,35 @@ void BdsWindowTest::autoCopyIsTickedOnlyInStartMode7_data() {
     QTest::newRow("expression window with auto-copy") << 7 << true;
 }
 
-void BdsWindowTest::autoCopyIsTickedOnlyInStartMode7() {
+void BdsWindowTest::auto_copy_is_ticked_only_in_start_mode7() {
     QFETCH(int, startMode);
     QFETCH(bool, ticked);
     Window w(startMode);
-    QCOMPARE(w.autoCopy->isChecked(), ticked);
+    QCOMPARE(w.auto_copy->isChecked(), ticked);
 }
 
-void BdsWindowTest::switchKeysAndLabelsRequestASwitch_data() {
+void BdsWindowTest::switch_keys_and_labels_request_a_switch_data() {
     QTest::addColumn<QString>("control");  // a label to click, or a control to release a key in
     QTest::addColumn<int>("key");          // 0: click the control
     QTest::addColumn<CalculatorKind>("target");
 
-    QTest::newRow("F1 in the formula") << "T_BDS" << int(Qt::Key_F1) << CalculatorKind::Standard;
-    QTest::newRow("F7 in the formula") << "T_BDS" << int(Qt::Key_F7) << CalculatorKind::Mortgage;
-    QTest::newRow("F7 on the button") << "Cmd_BDS" << int(Qt::Key_F7) << CalculatorKind::Mortgage;
+    QTest::newRow("F1 in the formula") << "T_BDS" << int(Qt::Key_F1) << CalculatorKind::standard;
+    QTest::newRow("F7 in the formula") << "T_BDS" << int(Qt::Key_F7) << CalculatorKind::mortgage;
+    QTest::newRow("F7 on the button") << "Cmd_BDS" << int(Qt::Key_F7) << CalculatorKind::mortgage;
     QTest::newRow("F1 on the check box")
-        << "C_AutoCopy" << int(Qt::Key_F1) << CalculatorKind::Standard;
-    QTest::newRow("standard label") << "L_Normal" << 0 << CalculatorKind::Standard;
-    QTest::newRow("mortgage label") << "L_House" << 0 << CalculatorKind::Mortgage;
+        << "C_AutoCopy" << int(Qt::Key_F1) << CalculatorKind::standard;
+    QTest::newRow("standard label") << "L_Normal" << 0 << CalculatorKind::standard;
+    QTest::newRow("mortgage label") << "L_House" << 0 << CalculatorKind::mortgage;
 }
 
-void BdsWindowTest::switchKeysAndLabelsRequestASwitch() {
+void BdsWindowTest::switch_keys_and_labels_request_a_switch() {
     QFETCH(QString, control);
     QFETCH(int, key);
     QFETCH(CalculatorKind, target);
 
     Window w;
     w.formula->setText(QStringLiteral("1+2"));
-    QSignalSpy spy(w.bds.get(), &BDS::switchRequested);
+    QSignalSpy spy(w.bds.get(), &BDS::switch_requested);
     auto* widget = w.bds->findChild<QWidget*>(control);
     QVERIFY(widget != nullptr);
     if (key == 0) {
@@ -322,51 +322,51 @@ void BdsWindowTest::switchKeysAndLabelsRequestASwitch() {
     QCOMPARE(w.result->text(), QString());  // a switch evaluates nothing
 }
 
-void BdsWindowTest::tabVisitsFormulaButtonAndCheckBox() {
+void BdsWindowTest::tab_visits_formula_button_and_check_box() {
     Window w;
-    QVERIFY(w.showActive());
+    QVERIFY(w.show_active());
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.formula));
-    const QList<QWidget*> expected = {w.compute, w.autoCopy, w.formula};
+    const QList<QWidget*> expected = {w.compute, w.auto_copy, w.formula};
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }
 }
 
-void BdsWindowTest::hoverColourStaysUntilTheBackground() {
+void BdsWindowTest::hover_colour_stays_until_the_background() {
     Window w;
     const QColor red(255, 0, 0);
     const QColor normal = QPalette().color(QPalette::ButtonText);
     QLabel* plus = w.label(QStringLiteral("L_Jia"));
     QLabel* standard = w.label(QStringLiteral("L_Normal"));
-    QCOMPARE(textColour(plus), normal);
+    QCOMPARE(text_colour(plus), normal);
 
-    moveOver(plus, QPoint(3, 3));
-    moveOver(standard, QPoint(3, 3));
-    QCOMPARE(textColour(plus), red);
-    QCOMPARE(textColour(standard), red);
+    move_over(plus, QPoint(3, 3));
+    move_over(standard, QPoint(3, 3));
+    QCOMPARE(text_colour(plus), red);
+    QCOMPARE(text_colour(standard), red);
 
     // Over a plain label or a control the colours stay.
     const QLabel* heading = w.label(QStringLiteral("Label1"));
-    moveOver(w.bds.get(), heading->geometry().center());
-    moveOver(w.bds.get(), w.formula->geometry().center());
-    QCOMPARE(textColour(plus), red);
+    move_over(w.bds.get(), heading->geometry().center());
+    move_over(w.bds.get(), w.formula->geometry().center());
+    QCOMPARE(text_colour(plus), red);
 
     // Inside the outline, away from every label: that is background.
-    const QPoint insideOutline(420, 160);
-    QCOMPARE(w.bds->childAt(insideOutline), nullptr);
-    moveOver(w.bds.get(), insideOutline);
-    QCOMPARE(textColour(plus), normal);
-    QCOMPARE(textColour(standard), normal);
+    const QPoint inside_outline(420, 160);
+    QCOMPARE(w.bds->childAt(inside_outline), nullptr);
+    move_over(w.bds.get(), inside_outline);
+    QCOMPARE(text_colour(plus), normal);
+    QCOMPARE(text_colour(standard), normal);
 
-    moveOver(plus, QPoint(3, 3));
-    moveOver(w.bds.get(), QPoint(2, 2));
-    QCOMPARE(textColour(plus), normal);
+    move_over(plus, QPoint(3, 3));
+    move_over(w.bds.get(), QPoint(2, 2));
+    QCOMPARE(text_colour(plus), normal);
     // The dark red headings never change.
-    QCOMPARE(textColour(heading), QColor(128, 0, 0));
+    QCOMPARE(text_colour(heading), QColor(128, 0, 0));
 }
 
-void BdsWindowTest::sizeSnapsBack() {
+void BdsWindowTest::size_snaps_back() {
     Window w;
     const QSize designed = w.bds->size();
     QCOMPARE(designed, QSize(441, 242));

@@ -20,10 +20,10 @@
 #include "engine/calculator.h"
 #include "engine/screen_texts.h"
 #include "startup/calculator_kind.h"
+#include "startup/main_window_presets.h"
 #include "ui/common/twips.h"
 #include "ui/egg/color_egg.h"
 #include "ui/main/click_label.h"
-#include "startup/main_window_presets.h"
 #include "ui/main/tallybox.h"
 
 using orvane::CalculatorKind;
@@ -67,38 +67,38 @@ struct Reference {
 };
 
 const std::map<QString, Key>& button_keys() {
-    static const std::map<QString, Key> keys{
-        {"Cmd_0", Key::Digit0},
-        {"Cmd_1", Key::Digit1},
-        {"Cmd_2", Key::Digit2},
-        {"Cmd_3", Key::Digit3},
-        {"Cmd_4", Key::Digit4},
-        {"Cmd_5", Key::Digit5},
-        {"Cmd_6", Key::Digit6},
-        {"Cmd_7", Key::Digit7},
-        {"Cmd_8", Key::Digit8},
-        {"Cmd_9", Key::Digit9},
-        {"Cmd_00", Key::DoubleZero},
-        {"Cmd_Dot", Key::Point},
-        {"Cmd_Sign", Key::Sign},
-        {"Cmd_Back", Key::Backspace},
-        {"Cmd_Clean", Key::Clear},
-        {"Cmd_CleanAll", Key::ClearAll},
-        {"Cmd_Addition", Key::Add},
-        {"Cmd_Subtration", Key::Subtract},
-        {"Cmd_Multiplication", Key::Multiply},
-        {"Cmd_Division", Key::Divide},
-        {"Cmd_Amount", Key::Equals},
-        {"Cmd_Percent", Key::Percent},
-        {"Cmd_Evolution", Key::SquareRoot},
-        {"Cmd_Save", Key::MemoryStore},
-        {"Cmd_Add", Key::MemoryAdd},
-        {"Cmd_Read", Key::MemoryRead},
-        {"Cmd_CM", Key::MemoryClear},
-        {"Cmd_GT", Key::GrandTotal},
-        {"Cmd_Sound", Key::VoiceSwitch},
+    static const std::map<QString, Key> kEys{
+        {"Cmd_0", Key::digit0},
+        {"Cmd_1", Key::digit1},
+        {"Cmd_2", Key::digit2},
+        {"Cmd_3", Key::digit3},
+        {"Cmd_4", Key::digit4},
+        {"Cmd_5", Key::digit5},
+        {"Cmd_6", Key::digit6},
+        {"Cmd_7", Key::digit7},
+        {"Cmd_8", Key::digit8},
+        {"Cmd_9", Key::digit9},
+        {"Cmd_00", Key::double_zero},
+        {"Cmd_Dot", Key::point},
+        {"Cmd_Sign", Key::sign},
+        {"Cmd_Back", Key::backspace},
+        {"Cmd_Clean", Key::clear},
+        {"Cmd_CleanAll", Key::clear_all},
+        {"Cmd_Addition", Key::add},
+        {"Cmd_Subtration", Key::subtract},
+        {"Cmd_Multiplication", Key::multiply},
+        {"Cmd_Division", Key::divide},
+        {"Cmd_Amount", Key::equals},
+        {"Cmd_Percent", Key::percent},
+        {"Cmd_Evolution", Key::square_root},
+        {"Cmd_Save", Key::memory_store},
+        {"Cmd_Add", Key::memory_add},
+        {"Cmd_Read", Key::memory_read},
+        {"Cmd_CM", Key::memory_clear},
+        {"Cmd_GT", Key::grand_total},
+        {"Cmd_Sound", Key::voice_switch},
     };
-    return keys;
+    return kEys;
 }
 
 QString text_of(const std::string& utf8) {
@@ -166,7 +166,8 @@ class TallyboxTest : public QObject {
     // What the window shows against what the reference engine holds.
     void expect_shows(const Controls& expected) {
         QCOMPARE(child<QLineEdit>("T_Show")->text(), text_of(expected.display));
-        QCOMPARE(child<QLabel>("T_Sign")->text(), QString::fromUtf8(orvane::engine::operator_symbol(expected.sign)));
+        QCOMPARE(child<QLabel>("T_Sign")->text(),
+                 QString::fromUtf8(orvane::engine::operator_symbol(expected.sign)));
         QCOMPARE(child<QLabel>("T_Sign")->isVisibleTo(box_.get()), expected.sign_visible);
         QCOMPARE(child<QLineEdit>("T_Memory")->text(), text_of(expected.memory));
         QCOMPARE(child<QLabel>("T_SoundSign")->isVisibleTo(box_.get()), expected.voice_indicator);
@@ -180,7 +181,7 @@ class TallyboxTest : public QObject {
     }
 
   private slots:
-    void initTestCase() {
+    void init_test_case() {
         Tallybox::set_default_clip_player(
             [this](std::string_view clip) { clips_.emplace_back(clip); });
     }
@@ -216,7 +217,8 @@ class TallyboxTest : public QObject {
         QVERIFY(!child<QCheckBox>("C_AutoLoad")->isChecked());
         QVERIFY(!child<QTimer>("Timer1")->isActive());
         QCOMPARE(child<QTimer>("Timer1")->interval(), 1000);
-        QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Image_Logo"))->toolTip(), QStringLiteral("Orvane 团队制作"));
+        QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Image_Logo"))->toolTip(),
+                 QStringLiteral("Orvane 团队制作"));
         QVERIFY(clips_.empty());
         expect_shows(Reference().calculator.controls());
     }
@@ -319,30 +321,30 @@ class TallyboxTest : public QObject {
             return out;
         };
         QTest::newRow("digits") << "1234567890"
-                                << keys({Key::Digit1, Key::Digit2, Key::Digit3, Key::Digit4,
-                                         Key::Digit5, Key::Digit6, Key::Digit7, Key::Digit8,
-                                         Key::Digit9, Key::Digit0});
+                                << keys({Key::digit1, Key::digit2, Key::digit3, Key::digit4,
+                                         Key::digit5, Key::digit6, Key::digit7, Key::digit8,
+                                         Key::digit9, Key::digit0});
         QTest::newRow("embedded keypad")
             << "jklmuio"
-            << keys({Key::Digit1, Key::Digit2, Key::Digit3, Key::Digit0, Key::Digit4, Key::Digit5,
-                     Key::Digit6});
+            << keys({Key::digit1, Key::digit2, Key::digit3, Key::digit0, Key::digit4, Key::digit5,
+                     Key::digit6});
         QTest::newRow("upper case") << "JKLMUIO"
-                                    << keys({Key::Digit1, Key::Digit2, Key::Digit3, Key::Digit0,
-                                             Key::Digit4, Key::Digit5, Key::Digit6});
+                                    << keys({Key::digit1, Key::digit2, Key::digit3, Key::digit0,
+                                             Key::digit4, Key::digit5, Key::digit6});
         QTest::newRow("operators")
             << "8*3=-4+1/2="
-            << keys({Key::Digit8, Key::Multiply, Key::Digit3, Key::Equals, Key::Subtract,
-                     Key::Digit4, Key::Add, Key::Digit1, Key::Divide, Key::Digit2, Key::Equals});
-        QTest::newRow("point") << "1.5" << keys({Key::Digit1, Key::Point, Key::Digit5});
+            << keys({Key::digit8, Key::multiply, Key::digit3, Key::equals, Key::subtract,
+                     Key::digit4, Key::add, Key::digit1, Key::divide, Key::digit2, Key::equals});
+        QTest::newRow("point") << "1.5" << keys({Key::digit1, Key::point, Key::digit5});
         // Letters of the release table: b percent, f root, g grand total, on release only.
         QTest::newRow("percent") << "50+10b"
-                                 << keys({Key::Digit5, Key::Digit0, Key::Add, Key::Digit1,
-                                          Key::Digit0, Key::Percent});
-        QTest::newRow("root") << "81f" << keys({Key::Digit8, Key::Digit1, Key::SquareRoot});
+                                 << keys({Key::digit5, Key::digit0, Key::add, Key::digit1,
+                                          Key::digit0, Key::percent});
+        QTest::newRow("root") << "81f" << keys({Key::digit8, Key::digit1, Key::square_root});
         QTest::newRow("grand total")
-            << "2+2=g" << keys({Key::Digit2, Key::Add, Key::Digit2, Key::Equals, Key::GrandTotal});
+            << "2+2=g" << keys({Key::digit2, Key::add, Key::digit2, Key::equals, Key::grand_total});
         // Neither table names these.
-        QTest::newRow("ignored") << "7 csar,x" << keys({Key::Digit7});
+        QTest::newRow("ignored") << "7 csar,x" << keys({Key::digit7});
     }
 
     void typed_characters_run_their_keys() {
@@ -363,25 +365,25 @@ class TallyboxTest : public QObject {
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<int>("expected");  // a Key, or -1 for none
         const int none = -1;
-        QTest::newRow("backspace") << int(Qt::Key_Backspace) << 0 << int(Key::Backspace);
-        QTest::newRow("return") << int(Qt::Key_Return) << 0 << int(Key::Equals);
+        QTest::newRow("backspace") << int(Qt::Key_Backspace) << 0 << int(Key::backspace);
+        QTest::newRow("return") << int(Qt::Key_Return) << 0 << int(Key::equals);
         QTest::newRow("keypad enter")
-            << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << int(Key::Equals);
-        QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << int(Key::ClearAll);
-        QTest::newRow("delete") << int(Qt::Key_Delete) << 0 << int(Key::Clear);
+            << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << int(Key::equals);
+        QTest::newRow("escape") << int(Qt::Key_Escape) << 0 << int(Key::clear_all);
+        QTest::newRow("delete") << int(Qt::Key_Delete) << 0 << int(Key::clear);
         QTest::newRow("ctrl+s") << int(Qt::Key_S) << int(Qt::ControlModifier)
-                                << int(Key::MemoryStore);
+                                << int(Key::memory_store);
         QTest::newRow("ctrl+a") << int(Qt::Key_A) << int(Qt::ControlModifier)
-                                << int(Key::MemoryAdd);
+                                << int(Key::memory_add);
         QTest::newRow("ctrl+r") << int(Qt::Key_R) << int(Qt::ControlModifier)
-                                << int(Key::MemoryRead);
+                                << int(Key::memory_read);
         QTest::newRow("ctrl+c") << int(Qt::Key_C) << int(Qt::ControlModifier)
-                                << int(Key::MemoryClear);
+                                << int(Key::memory_clear);
         QTest::newRow("ctrl+shift+a")
             << int(Qt::Key_A) << int(Qt::ControlModifier | Qt::ShiftModifier) << none;
-        QTest::newRow("shift+b") << int(Qt::Key_B) << int(Qt::ShiftModifier) << int(Key::Percent);
-        QTest::newRow("ctrl+b") << int(Qt::Key_B) << int(Qt::ControlModifier) << int(Key::Percent);
-        QTest::newRow("f3") << int(Qt::Key_F3) << 0 << int(Key::VoiceSwitch);
+        QTest::newRow("shift+b") << int(Qt::Key_B) << int(Qt::ShiftModifier) << int(Key::percent);
+        QTest::newRow("ctrl+b") << int(Qt::Key_B) << int(Qt::ControlModifier) << int(Key::percent);
+        QTest::newRow("f3") << int(Qt::Key_F3) << 0 << int(Key::voice_switch);
         QTest::newRow("f4") << int(Qt::Key_F4) << 0 << none;
         QTest::newRow("space") << int(Qt::Key_Space) << 0 << none;
     }
@@ -413,9 +415,9 @@ class TallyboxTest : public QObject {
         QTest::addColumn<QList<int>>("keys");
         QTest::newRow("a held digit repeats")
             << int(Qt::Key_5) << "5"
-            << QList<int>{int(Key::Digit5), int(Key::Digit5), int(Key::Digit5), int(Key::Digit5)};
+            << QList<int>{int(Key::digit5), int(Key::digit5), int(Key::digit5), int(Key::digit5)};
         QTest::newRow("a held B acts once, on release")
-            << int(Qt::Key_B) << "b" << QList<int>{int(Key::Percent)};
+            << int(Qt::Key_B) << "b" << QList<int>{int(Key::percent)};
     }
 
     // After 50 + 10: four presses of which three repeat (each with its repeat release),
@@ -455,13 +457,13 @@ class TallyboxTest : public QObject {
         QTest::addColumn<QString>("signal");
         QTest::addColumn<int>("target");
         QTest::newRow("Cmd_Expression")
-            << "Cmd_Expression" << 0 << 0 << "switch" << int(CalculatorKind::Expression);
+            << "Cmd_Expression" << 0 << 0 << "switch" << int(CalculatorKind::expression);
         QTest::newRow("Cmd_House")
-            << "Cmd_House" << 0 << 0 << "switch" << int(CalculatorKind::Mortgage);
+            << "Cmd_House" << 0 << 0 << "switch" << int(CalculatorKind::mortgage);
         QTest::newRow("F2") << "" << int(Qt::Key_F2) << 0 << "switch"
-                            << int(CalculatorKind::Expression);
+                            << int(CalculatorKind::expression);
         QTest::newRow("F7") << "" << int(Qt::Key_F7) << 0 << "switch"
-                            << int(CalculatorKind::Mortgage);
+                            << int(CalculatorKind::mortgage);
         QTest::newRow("L_Exit") << "L_Exit" << 0 << 0 << "exit" << 0;
         QTest::newRow("Alt+F4") << "" << int(Qt::Key_F4) << int(Qt::AltModifier) << "exit" << 0;
         QTest::newRow("L_Help") << "L_Help" << 0 << 0 << "help" << 0;
@@ -475,9 +477,9 @@ class TallyboxTest : public QObject {
         QFETCH(QString, signal);
         QFETCH(int, target);
         Tallybox& box = open();
-        QSignalSpy switches(&box, &Tallybox::switchRequested);
-        QSignalSpy exits(&box, &Tallybox::exitRequested);
-        QSignalSpy helps(&box, &Tallybox::helpToggleRequested);
+        QSignalSpy switches(&box, &Tallybox::switch_requested);
+        QSignalSpy exits(&box, &Tallybox::exit_requested);
+        QSignalSpy helps(&box, &Tallybox::help_toggle_requested);
         if (control.isEmpty()) {
             QTest::keyClick(box.windowHandle(), static_cast<Qt::Key>(qt_key),
                             Qt::KeyboardModifiers(modifiers));
@@ -497,9 +499,10 @@ class TallyboxTest : public QObject {
 
     void l_mini_does_nothing_here() {
         Tallybox& box = open();
-        QSignalSpy switches(&box, &Tallybox::switchRequested);
-        QSignalSpy exits(&box, &Tallybox::exitRequested);
-        QTest::mouseClick(box.findChild<orvane::ClickLabel*>(QStringLiteral("L_Mini")), Qt::LeftButton);
+        QSignalSpy switches(&box, &Tallybox::switch_requested);
+        QSignalSpy exits(&box, &Tallybox::exit_requested);
+        QTest::mouseClick(box.findChild<orvane::ClickLabel*>(QStringLiteral("L_Mini")),
+                          Qt::LeftButton);
         QCoreApplication::processEvents();
         QVERIFY(box.isVisible());
         QCOMPARE(switches.count() + exits.count(), 0);

@@ -9,7 +9,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     orvane::House house;
-    QObject::connect(&house, &orvane::House::switchRequested, &app,
+    QObject::connect(&house, &orvane::House::switch_requested, &app,
                      [&app, &house](orvane::CalculatorKind target) {
                          std::printf("results");
                          for (const char* name : {"L_YG1", "L_LX1", "L_YG2", "L_LX2"}) {

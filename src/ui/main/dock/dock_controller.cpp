@@ -45,23 +45,24 @@ DockController::DockController(const DockWidgets& widgets, QObject* parent)
         return screen != nullptr ? dock::twips_from_px(screen->geometry().width()) : 0;
     };
     for (QWidget* widget :
-         {widgets_.window, widgets_.logo, widgets_.display, widgets_.memory, widgets_.strip_top, widgets_.strip_bottom, widgets_.strip_left,
-          widgets_.strip_right, widgets_.help_button, widgets_.mini_button, widgets_.exit_button}) {
+         {widgets_.window, widgets_.logo, widgets_.display, widgets_.memory, widgets_.strip_top,
+          widgets_.strip_bottom, widgets_.strip_left, widgets_.strip_right, widgets_.help_button,
+          widgets_.mini_button, widgets_.exit_button}) {
         if (widget != nullptr) {
             widget->installEventFilter(this);
             widget->setMouseTracking(true);
         }
     }
     system_move_poll_.setInterval(kPollMs);
-    connect(&system_move_poll_, &QTimer::timeout, this, &DockController::pollSystemMove);
-    resetTitleColours();
+    connect(&system_move_poll_, &QTimer::timeout, this, &DockController::poll_system_move);
+    reset_title_colours();
 }
 
-void DockController::setScreenWidthSource(std::function<int()> source) {
+void DockController::set_screen_width_source(std::function<int()> source) {
     screen_width_ = std::move(source);
 }
 
-int DockController::screenWidth() const {
+int DockController::screen_width() const {
     return screen_width_();
 }
 
@@ -97,31 +98,32 @@ void DockController::apply(const dock::WindowDock& target) {
     }
 }
 
-void DockController::setWindowTwips(int width, int height) {
+void DockController::set_window_twips(int width, int height) {
     // A fixed size: the window manager offers no resizing, and the frame of the mini strip is
     // a fixed single frame.
     widgets_.window->setFixedSize(dock::px_from_twips(width), dock::px_from_twips(height));
 }
 
-bool DockController::isDragHandle(QObject* watched) const {
-    return watched == widgets_.logo || watched == widgets_.strip_top || watched == widgets_.strip_bottom ||
-           watched == widgets_.display || watched == widgets_.memory;
+bool DockController::is_drag_handle(QObject* watched) const {
+    return watched == widgets_.logo || watched == widgets_.strip_top ||
+           watched == widgets_.strip_bottom || watched == widgets_.display ||
+           watched == widgets_.memory;
 }
 
-bool DockController::isStrip(QObject* watched) const {
-    return watched == widgets_.strip_top || watched == widgets_.strip_bottom || watched == widgets_.strip_left ||
-           watched == widgets_.strip_right;
+bool DockController::is_strip(QObject* watched) const {
+    return watched == widgets_.strip_top || watched == widgets_.strip_bottom ||
+           watched == widgets_.strip_left || watched == widgets_.strip_right;
 }
 
 bool DockController::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            return onPress(watched, event);
+            return on_press(watched, event);
         case QEvent::MouseMove:
-            return onMove(watched, event);
+            return on_move(watched, event);
         case QEvent::MouseButtonRelease:
-            return onRelease(watched, event);
+            return on_release(watched, event);
         case QEvent::Enter:
             if (system_drag_ && watched == widgets_.window) {
                 // Back from the window manager's move: the button is up.
@@ -134,7 +136,7 @@ bool DockController::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::Resize:
         case QEvent::WindowStateChange:
             if (watched == widgets_.window) {
-                scheduleShapeCheck();
+                schedule_shape_check();
             }
             return false;
         default:
@@ -142,13 +144,13 @@ bool DockController::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-bool DockController::onPress(QObject* watched, QEvent* event) {
+bool DockController::on_press(QObject* watched, QEvent* event) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     const bool left = mouse->button() == Qt::LeftButton;
     if (watched == widgets_.display || watched == widgets_.memory) {
-        giveFocus();
+        give_focus();
         if (left) {
-            beginDrag(global_position(event));
+            begin_drag(global_position(event));
         }
         return true;
     }
@@ -158,13 +160,13 @@ bool DockController::onPress(QObject* watched, QEvent* event) {
             return false;
         }
         if (left) {
-            beginDrag(global_position(event));
+            begin_drag(global_position(event));
         }
         return true;
     }
-    if (isDragHandle(watched)) {
+    if (is_drag_handle(watched)) {
         if (left) {
-            beginDrag(global_position(event));
+            begin_drag(global_position(event));
         }
         return true;
     }
@@ -175,7 +177,7 @@ bool DockController::onPress(QObject* watched, QEvent* event) {
     return false;
 }
 
-bool DockController::onMove(QObject* watched, QEvent* event) {
+bool DockController::on_move(QObject* watched, QEvent* event) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (manual_drag_) {
         if (mouse->buttons() & Qt::LeftButton) {
@@ -186,30 +188,30 @@ bool DockController::onMove(QObject* watched, QEvent* event) {
     if (mouse->buttons() != Qt::NoButton) {
         return false;
     }
-    if (isStrip(watched)) {
-        stripMoved(watched);
+    if (is_strip(watched)) {
+        strip_moved(watched);
         return true;
     }
     if (watched == widgets_.help_button) {
-        setHover(Hover::Help);
+        set_hover(Hover::help);
     } else if (watched == widgets_.mini_button) {
-        setHover(Hover::Mini);
+        set_hover(Hover::mini);
     } else if (watched == widgets_.exit_button) {
-        setHover(Hover::Exit);
+        set_hover(Hover::exit);
     } else if (watched == widgets_.display ||
                (watched == widgets_.window &&
                 widgets_.window->childAt(mouse->position().toPoint()) == nullptr)) {
-        giveFocus();
-        resetTitleColours();
+        give_focus();
+        reset_title_colours();
     }
     return false;
 }
 
-bool DockController::onRelease(QObject* watched, QEvent* event) {
+bool DockController::on_release(QObject* watched, QEvent* event) {
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (manual_drag_ && mouse->button() == Qt::LeftButton) {
         manual_drag_ = false;
-        finishDrag();
+        finish_drag();
         return true;
     }
     if (system_drag_) {
@@ -221,27 +223,27 @@ bool DockController::onRelease(QObject* watched, QEvent* event) {
     if (watched == widgets_.mini_button && mouse->button() == Qt::LeftButton && mini_pressed_) {
         mini_pressed_ = false;
         if (widgets_.mini_button->rect().contains(mouse->position().toPoint())) {
-            minimiseToStrip();
+            minimise_to_strip();
         }
         return true;
     }
     return false;
 }
 
-void DockController::beginDrag(const QPoint& global_pos) {
+void DockController::begin_drag(const QPoint& global_pos) {
     if (manual_drag_ || system_drag_) {
         return;
     }
     // Qt's idea of the position can lag behind the window manager's placement; the move request
     // carries positions computed from it, so bring it up to date first.
-    syncPosition();
+    sync_position();
     QWindow* native = widgets_.window->windowHandle();
     const bool window_manager_moves = system_move_allowed_ && native != nullptr &&
                                       QGuiApplication::platformName() == QLatin1String("xcb");
     if (window_manager_moves && server_pointer_buttons_down() == std::optional<bool>(false)) {
         // A quick click: the button is already up. A move asked for now would take the release
         // as past and follow the pointer until the next click; decide the drop in place instead.
-        finishDrag();
+        finish_drag();
         return;
     }
     if (window_manager_moves && native->startSystemMove()) {
@@ -251,17 +253,17 @@ void DockController::beginDrag(const QPoint& global_pos) {
         system_move_released_ = false;
         poll_quiet_ticks_ = 0;
         system_move_poll_.start();
-        emit dragStarted(true);
+        emit drag_started(true);
         return;
     }
     manual_drag_ = true;
-    emit dragStarted(false);
+    emit drag_started(false);
     // The press gave the pressed widget the implicit pointer grab: its moves and its release
     // reach us.
     drag_offset_ = global_pos - widgets_.window->pos();
 }
 
-void DockController::pollSystemMove() {
+void DockController::poll_system_move() {
     // The server knows; without it, Qt's own record until an event tells us the move is over.
     const std::optional<bool> server_down = server_pointer_buttons_down();
     const bool held = server_down.has_value() ? *server_down
@@ -275,41 +277,41 @@ void DockController::pollSystemMove() {
         return;
     }
     system_move_poll_.stop();
-    finishDrag();
+    finish_drag();
 }
 
-void DockController::finishDrag() {
+void DockController::finish_drag() {
     system_drag_ = false;
     manual_drag_ = false;
-    syncPosition();
-    const dock::WindowDock after = dock::decide_drop(current(), screenWidth());
+    sync_position();
+    const dock::WindowDock after = dock::decide_drop(current(), screen_width());
     apply(after);
     emit dropped(after.docked);
 }
 
-void DockController::syncPosition() {
+void DockController::sync_position() {
     if (const auto origin = server_window_origin(widgets_.window);
         origin && *origin != widgets_.window->pos()) {
         widgets_.window->move(*origin);  // where the window manager put it: a no-op for the server
     }
 }
 
-void DockController::stripMoved(QObject* strip) {
+void DockController::strip_moved(QObject* strip) {
     if (strip == widgets_.strip_top || strip == widgets_.strip_right) {
-        resetTitleColours();
+        reset_title_colours();
     }
-    syncPosition();
+    sync_position();
     const dock::WindowDock before = current();
     if (!dock::toggle_applies(before)) {
         return;
     }
-    giveFocus();
-    const dock::WindowDock after = dock::dock_toggle(before, screenWidth());
+    give_focus();
+    const dock::WindowDock after = dock::dock_toggle(before, screen_width());
     apply(after);
-    emit slid(after.left < 0 || after.top < 0 || after.left + after.width > screenWidth());
+    emit slid(after.left < 0 || after.top < 0 || after.left + after.width > screen_width());
 }
 
-void DockController::giveFocus() {
+void DockController::give_focus() {
     if (widgets_.give_focus) {
         widgets_.give_focus();
         return;
@@ -318,47 +320,47 @@ void DockController::giveFocus() {
     widgets_.window->setFocus(Qt::MouseFocusReason);
 }
 
-void DockController::setHover(Hover hover) {
-    set_background(widgets_.help_button, hover == Hover::Help ? kHelpHover : kTitleNormal);
-    set_background(widgets_.mini_button, hover == Hover::Mini ? kMiniHover : kTitleNormal);
-    set_background(widgets_.exit_button, hover == Hover::Exit ? kExitHover : kTitleNormal);
+void DockController::set_hover(Hover hover) {
+    set_background(widgets_.help_button, hover == Hover::help ? kHelpHover : kTitleNormal);
+    set_background(widgets_.mini_button, hover == Hover::mini ? kMiniHover : kTitleNormal);
+    set_background(widgets_.exit_button, hover == Hover::exit ? kExitHover : kTitleNormal);
 }
 
-void DockController::resetTitleColours() {
-    setHover(Hover::None);
+void DockController::reset_title_colours() {
+    set_hover(Hover::none);
 }
 
-void DockController::trayPointerActivity() {
-    giveFocus();
-    resetTitleColours();
+void DockController::tray_pointer_activity() {
+    give_focus();
+    reset_title_colours();
 }
 
-void DockController::toggleHelpWidth() {
+void DockController::toggle_help_width() {
     // A resize carries Qt's idea of the position, which may still be the one before the window
     // manager placed the window.
-    syncPosition();
-    const dock::HelpGeometry g = dock::toggle_help(current(), screenWidth());
-    setWindowTwips(g.width, dock::kCalculatorHeight);
+    sync_position();
+    const dock::HelpGeometry g = dock::toggle_help(current(), screen_width());
+    set_window_twips(g.width, dock::kCalculatorHeight);
     const QPoint pos(dock::px_from_twips(g.left), widgets_.window->y());
     if (pos != widgets_.window->pos()) {
         widgets_.window->move(pos);
     }
-    emit helpPanelToggled(g.opened);
+    emit help_panel_toggled(g.opened);
 }
 
-void DockController::minimiseToStrip() {
-    setWindowTwips(dock::kCalculatorWidth, dock::kCalculatorHeight);
+void DockController::minimise_to_strip() {
+    set_window_twips(dock::kCalculatorWidth, dock::kCalculatorHeight);
     Qt::WindowFlags framed = borderless_flags_ & ~Qt::FramelessWindowHint;
     framed |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
     framed &= ~Qt::WindowMaximizeButtonHint;
-    setFrame(framed);
+    set_frame(framed);
     widgets_.window->showMinimized();
     widgets_.window->setWindowTitle(QString::fromUtf8(dock::kMinimisedCaption.data(),
-                                                qsizetype(dock::kMinimisedCaption.size())));
+                                                      qsizetype(dock::kMinimisedCaption.size())));
     set_background(widgets_.mini_button, kTitleNormal);
 }
 
-void DockController::setFrame(Qt::WindowFlags flags) {
+void DockController::set_frame(Qt::WindowFlags flags) {
     // Changed on the live window: recreating it would unmap it, and a window manager may then
     // map it again in the state it had (minimised).
     QWindow* native = widgets_.window->windowHandle();
@@ -370,17 +372,17 @@ void DockController::setFrame(Qt::WindowFlags flags) {
     native->setFlags(flags);
 }
 
-void DockController::scheduleShapeCheck() {
+void DockController::schedule_shape_check() {
     // Frame changes cannot run inside the window's own resize or state event; run after it.
     if (shape_check_pending_) {
         return;
     }
     shape_check_pending_ = true;
     // A short delay lets the platform finish its own state change (a restore from minimised).
-    QTimer::singleShot(kShapeDelayMs, this, &DockController::restoreShape);
+    QTimer::singleShot(kShapeDelayMs, this, &DockController::restore_shape);
 }
 
-void DockController::restoreShape() {
+void DockController::restore_shape() {
     shape_check_pending_ = false;
     dock::ShapeInput in;
     in.width = dock::twips_from_px(widgets_.window->width());
@@ -392,7 +394,7 @@ void DockController::restoreShape() {
         return;
     }
     if (action.make_borderless) {
-        setFrame(borderless_flags_);
+        set_frame(borderless_flags_);
         // The frame change may have been sent while the platform still took the window for
         // minimised; say again that it is a normal window.
         widgets_.window->showNormal();
@@ -400,7 +402,7 @@ void DockController::restoreShape() {
     if (action.clear_caption) {
         widgets_.window->setWindowTitle(QString());
     }
-    setWindowTwips(action.width, action.height);
+    set_window_twips(action.width, action.height);
 }
 
 }  // namespace orvane

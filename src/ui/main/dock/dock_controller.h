@@ -57,28 +57,28 @@ class DockController : public QObject {
     bool docked() const { return docked_; }
 
     // Screen width in twips; by default the primary screen's, read fresh each time.
-    void setScreenWidthSource(std::function<int()> source);
-    int screenWidth() const;
+    void set_screen_width_source(std::function<int()> source);
+    int screen_width() const;
 
     // Whether a left press may hand the move to the window manager. Off: the controller moves
     // the window itself from the pointer events (always the case where the platform refuses).
-    void setSystemMoveAllowed(bool allowed) { system_move_allowed_ = allowed; }
+    void set_system_move_allowed(bool allowed) { system_move_allowed_ = allowed; }
 
   public slots:
     // Opens or closes the help panel by widening or narrowing the window; a right-docked
     // window stays flush with the right screen edge. Emits helpPanelToggled.
-    void toggleHelpWidth();
+    void toggle_help_width();
     // L_Mini: back to the calculator width, framed with the caption, minimised.
-    void minimiseToStrip();
+    void minimise_to_strip();
     // The background of the three title buttons back to normal.
-    void resetTitleColours();
+    void reset_title_colours();
     // Pointer activity over the tray icon counts as a move over the window background.
-    void trayPointerActivity();
+    void tray_pointer_activity();
 
   signals:
-    void helpPanelToggled(bool open);
+    void help_panel_toggled(bool open);
     // A drag began; true when the window manager runs the move.
-    void dragStarted(bool by_window_manager);
+    void drag_started(bool by_window_manager);
     // After every drop, with the decision taken (true: snapped to an edge).
     void dropped(bool docked);
     // After every slide of a docked window (true: now hidden behind the edge).
@@ -88,25 +88,25 @@ class DockController : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    enum class Hover { None, Help, Mini, Exit };
+    enum class Hover { none, help, mini, exit };
 
-    bool isDragHandle(QObject* watched) const;
-    bool isStrip(QObject* watched) const;
-    bool onPress(QObject* watched, QEvent* event);
-    bool onMove(QObject* watched, QEvent* event);
-    bool onRelease(QObject* watched, QEvent* event);
-    void beginDrag(const QPoint& global_pos);
-    void pollSystemMove();
-    void finishDrag();
-    void syncPosition();
-    void stripMoved(QObject* strip);
-    void giveFocus();
-    void setHover(Hover hover);
+    bool is_drag_handle(QObject* watched) const;
+    bool is_strip(QObject* watched) const;
+    bool on_press(QObject* watched, QEvent* event);
+    bool on_move(QObject* watched, QEvent* event);
+    bool on_release(QObject* watched, QEvent* event);
+    void begin_drag(const QPoint& global_pos);
+    void poll_system_move();
+    void finish_drag();
+    void sync_position();
+    void strip_moved(QObject* strip);
+    void give_focus();
+    void set_hover(Hover hover);
     void apply(const dock::WindowDock& target);
-    void setWindowTwips(int width, int height);
-    void setFrame(Qt::WindowFlags flags);
-    void scheduleShapeCheck();
-    void restoreShape();
+    void set_window_twips(int width, int height);
+    void set_frame(Qt::WindowFlags flags);
+    void schedule_shape_check();
+    void restore_shape();
 
     DockWidgets widgets_;
     std::function<int()> screen_width_;

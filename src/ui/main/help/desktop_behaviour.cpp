@@ -18,7 +18,7 @@ DesktopBehaviour attach_desktop_behaviour(const DockWidgets& widgets) {
     }
     if (tray != nullptr) {
         QObject::connect(tray, &QSystemTrayIcon::activated, behaviour.dock,
-                         &DockController::trayPointerActivity);
+                         &DockController::tray_pointer_activity);
     }
     return behaviour;
 }

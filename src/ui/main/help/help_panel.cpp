@@ -49,28 +49,28 @@ HelpPanel::HelpPanel(QWidget* parent) : QWidget(parent) {
     resize(twips(kWidthTwips), twips(6495));
     opener_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 
-    auto* image = makeLabel(QString(), 6960, 240, 1815, 1050);
+    auto* image = make_label(QString(), 6960, 240, 1815, 1050);
     image->setObjectName(QStringLiteral("Image1"));
     image->setPixmap(load_png(QStringLiteral(":/images/logo_large.png")));
 
-    auto* series = makeLabel(qs(help::kSeriesName), 9000, 165, 1335, 255);
+    auto* series = make_label(qs(help::kSeriesName), 9000, 165, 1335, 255);
     series->setObjectName(QStringLiteral("Label5"));
-    series->setFont(ui_font(Face::Tahoma, 9));
+    series->setFont(ui_font(Face::tahoma, 9));
     set_colours(series, QColor(0, 0, 192), Qt::white);
 
-    auto* product = makeLabel(qs(help::kProductLabel), 9000, 600, 1215, 495);
+    auto* product = make_label(qs(help::kProductLabel), 9000, 600, 1215, 495);
     product->setObjectName(QStringLiteral("Label7"));
-    product->setFont(ui_font(Face::Arial, 10.5, true));
+    product->setFont(ui_font(Face::arial, 10.5, true));
     product->setWordWrap(true);  // two lines high: the name wraps under the series label
     set_colours(product, QColor(255, 0, 0), Qt::white);
 
-    version_ = makeLabel(qs(help::kVersionPlaceholder), 6960, 1320, 3255, 255);
+    version_ = make_label(qs(help::kVersionPlaceholder), 6960, 1320, 3255, 255);
     version_->setObjectName(QStringLiteral("L_Ver"));
-    version_->setFont(ui_font(Face::Tahoma, 9));
+    version_->setFont(ui_font(Face::tahoma, 9));
     version_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     set_colours(version_, QColor(64, 64, 64), Qt::white);
 
-    bar_ = makeLabel(QString(), 6960, 1680, 975, 60);
+    bar_ = make_label(QString(), 6960, 1680, 975, 60);
     bar_->setObjectName(QStringLiteral("L_top"));
     set_colours(bar_, Qt::black, QColor(255, 192, 128));
 
@@ -81,7 +81,7 @@ HelpPanel::HelpPanel(QWidget* parent) : QWidget(parent) {
     const std::array<const char*, 3> tab_names = {"L_SM", "L_KJJ", "L_BQ"};
     const std::array<const char*, 3> box_names = {"T_SM", "T_KJJ", "T_BQ"};
     for (std::size_t i = 0; i < 3; ++i) {
-        tabs_[i] = makeLabel(qs(captions[i]), kTabLefts[i], 1800, 975, 255);
+        tabs_[i] = make_label(qs(captions[i]), kTabLefts[i], 1800, 975, 255);
         tabs_[i]->setObjectName(QLatin1String(tab_names[i]));
         tabs_[i]->setAlignment(Qt::AlignCenter);
         tabs_[i]->installEventFilter(this);
@@ -103,32 +103,32 @@ HelpPanel::HelpPanel(QWidget* parent) : QWidget(parent) {
         box->move(box->x(), boxes_[0]->y());
     }
 
-    auto* author = makeLabel(QString::fromStdString(help::author_label()), 6960, 5820, 1095, 255);
+    auto* author = make_label(QString::fromStdString(help::author_label()), 6960, 5820, 1095, 255);
     author->setObjectName(QStringLiteral("L_MyName"));
-    author->setFont(ui_font(Face::Tahoma, 9));
+    author->setFont(ui_font(Face::tahoma, 9));
     set_colours(author, Qt::black, Qt::white);
 
-    mail_ = makeLabel(QString::fromStdString(help::email_label()), 8280, 5820, 1935, 255);
+    mail_ = make_label(QString::fromStdString(help::email_label()), 8280, 5820, 1935, 255);
     mail_->setObjectName(QStringLiteral("L_Email"));
     mail_->setToolTip(qs(help::kMailTooltip));
 
-    web_ = makeLabel(qs(help::kWebAddress), 7800, 6060, 2415, 255);
+    web_ = make_label(qs(help::kWebAddress), 7800, 6060, 2415, 255);
     web_->setObjectName(QStringLiteral("L_Web"));
     web_->setToolTip(qs(help::kWebTooltip));
 
     for (QLabel* link : {mail_, web_}) {
-        link->setFont(ui_font(Face::Tahoma, 9));
+        link->setFont(ui_font(Face::tahoma, 9));
         link->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         link->setCursor(Qt::PointingHandCursor);
         set_colours(link, QColor(0, 0, 255), Qt::white);
         link->installEventFilter(this);
     }
-    fitAuthorRows(author);
+    fit_author_rows(author);
 
-    selectTab(Tab::Instructions);
+    select_tab(Tab::instructions);
 }
 
-void HelpPanel::fitAuthorRows(QLabel* author) {
+void HelpPanel::fit_author_rows(QLabel* author) {
     // The author line and the links sit in two rows under the text boxes. When a text is wider
     // than its designed place (the addresses are longer than the row was drawn for), each of
     // the three gets a row of its own across the panel, so that nothing is cut off.
@@ -145,18 +145,18 @@ void HelpPanel::fitAuthorRows(QLabel* author) {
     }
 }
 
-QLabel* HelpPanel::makeLabel(const QString& text, int left, int top, int width, int height) {
+QLabel* HelpPanel::make_label(const QString& text, int left, int top, int width, int height) {
     auto* label = new QLabel(text, this);
     place(label, left - kOriginTwips, top, width, height);
     set_colours(label, Qt::black, Qt::white);
     return label;
 }
 
-void HelpPanel::showVersionLine() {
+void HelpPanel::show_version_line() {
     version_->setText(QString::fromStdString(help::program_version_line()));
 }
 
-void HelpPanel::selectTab(Tab tab) {
+void HelpPanel::select_tab(Tab tab) {
     const std::size_t chosen = index(tab);
     selected_ = tab;
     bar_->move(tabs_[chosen]->x(), bar_->y());
@@ -167,15 +167,15 @@ void HelpPanel::selectTab(Tab tab) {
     }
 }
 
-void HelpPanel::setUrlOpener(std::function<void(const QUrl&)> opener) {
+void HelpPanel::set_url_opener(std::function<void(const QUrl&)> opener) {
     opener_ = std::move(opener);
 }
 
-QUrl HelpPanel::webUrl() const {
+QUrl HelpPanel::web_url() const {
     return QUrl(qs(help::kWebAddress));
 }
 
-QUrl HelpPanel::mailUrl() const {
+QUrl HelpPanel::mail_url() const {
     const std::string link = help::mailto_url(help::kFeedbackAddress, help::kMailSubject);
     return QUrl::fromEncoded(QByteArray::fromStdString(link), QUrl::StrictMode);
 }
@@ -207,24 +207,24 @@ bool HelpPanel::eventFilter(QObject* watched, QEvent* event) {
     }
     for (std::size_t i = 0; i < 3; ++i) {
         if (watched == tabs_[i]) {
-            selectTab(static_cast<Tab>(i));
+            select_tab(static_cast<Tab>(i));
             return true;
         }
     }
     if (watched == web_) {
-        open(webUrl());
+        open(web_url());
         return true;
     }
     if (watched == mail_) {
-        open(mailUrl());
+        open(mail_url());
         return true;
     }
     return false;
 }
 
 void toggle_help_panel(DockController& dock, HelpPanel& panel) {
-    panel.showVersionLine();
-    dock.toggleHelpWidth();
+    panel.show_version_line();
+    dock.toggle_help_width();
 }
 
 }  // namespace orvane

@@ -17,7 +17,7 @@ class DockController;
 class HelpPanel : public QWidget {
     Q_OBJECT
   public:
-    enum class Tab { Instructions = 0, Shortcuts = 1, Notice = 2 };
+    enum class Tab { instructions = 0, shortcuts = 1, notice = 2 };
 
     // The panel's origin sits at this window x; its children are placed relative to it.
     static constexpr int kOriginTwips = 6720;
@@ -27,31 +27,31 @@ class HelpPanel : public QWidget {
     explicit HelpPanel(QWidget* parent = nullptr);
 
     // Writes the version line into L_Ver; the panel toggle runs it every time.
-    void showVersionLine();
-    void selectTab(Tab tab);
-    Tab selectedTab() const { return selected_; }
+    void show_version_line();
+    void select_tab(Tab tab);
+    Tab selected_tab() const { return selected_; }
 
     // How links are opened; QDesktopServices by default. A hook for tests.
-    void setUrlOpener(std::function<void(const QUrl&)> opener);
+    void set_url_opener(std::function<void(const QUrl&)> opener);
 
-    QUrl webUrl() const;
-    QUrl mailUrl() const;
+    QUrl web_url() const;
+    QUrl mail_url() const;
 
-    QLabel* versionLabel() const { return version_; }
-    QLabel* orangeBar() const { return bar_; }
-    QLabel* tabLabel(Tab tab) const { return tabs_[index(tab)]; }
-    QPlainTextEdit* textBox(Tab tab) const { return boxes_[index(tab)]; }
-    QLabel* webLink() const { return web_; }
-    QLabel* mailLink() const { return mail_; }
+    QLabel* version_label() const { return version_; }
+    QLabel* orange_bar() const { return bar_; }
+    QLabel* tab_label(Tab tab) const { return tabs_[index(tab)]; }
+    QPlainTextEdit* text_box(Tab tab) const { return boxes_[index(tab)]; }
+    QLabel* web_link() const { return web_; }
+    QLabel* mail_link() const { return mail_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     static constexpr std::size_t index(Tab tab) { return static_cast<std::size_t>(tab); }
-    QLabel* makeLabel(const QString& text, int left, int top, int width, int height);
+    QLabel* make_label(const QString& text, int left, int top, int width, int height);
     void open(const QUrl& url) const;
-    void fitAuthorRows(QLabel* author);
+    void fit_author_rows(QLabel* author);
 
     QLabel* version_ = nullptr;
     QLabel* bar_ = nullptr;
@@ -60,7 +60,7 @@ class HelpPanel : public QWidget {
     QLabel* web_ = nullptr;
     QLabel* mail_ = nullptr;
     QObject* pressed_ = nullptr;
-    Tab selected_ = Tab::Instructions;
+    Tab selected_ = Tab::instructions;
     std::function<void(const QUrl&)> opener_;
 };
 

@@ -17,7 +17,7 @@ std::string email_label() {
 }
 
 const std::string& instructions_text() {
-    static const std::string text =
+    static const std::string kText =
         "    1、基本操作\r\n"
         "    基本操作与计算器一样，支持键\r\n"
         "盘操作，鼠标在按钮上悬停，除数字\r\n"
@@ -52,12 +52,12 @@ const std::string& instructions_text() {
         "动开启，它将每次经“=”号计算的\r\n"
         "结果求和。\r\n"
         "    “KF”是开平方功能。\r\n";
-    return text;
+    return kText;
 }
 
 const std::string& shortcuts_text() {
     // The space after "清除当前数值。" belongs to the text.
-    static const std::string text =
+    static const std::string kText =
         "回车键 / Enter\r\n"
         "    等于。\r\n"
         "\r\n"
@@ -105,26 +105,26 @@ const std::string& shortcuts_text() {
         "\r\n"
         "Ctrl + S\r\n"
         "    计算结果保存在缓存。\r\n";
-    return text;
+    return kText;
 }
 
 const std::string& notice_text() {
     // Broken into lines as short as those of the other two texts, for the same text box.
-    static const std::string text = "    Orvane桌面计算器\r\n" + program_version_line() +
-                                    "\r\n"
-                                    "\r\n"
-                                    "    本软件为免费软件，供个人免费\r\n"
-                                    "使用。您可以自由复制和传播本软\r\n"
-                                    "件，但不得用于商业目的，不得修\r\n"
-                                    "改后冒名发布。\r\n"
-                                    "\r\n"
-                                    "    本软件按现状提供，作者不对因\r\n"
-                                    "使用本软件造成的任何损失承担责\r\n"
-                                    "任。\r\n"
-                                    "\r\n"
-                                    "    作者：" +
-                                    std::string(kAuthorName) + "\r\n";
-    return text;
+    static const std::string kText = "    Orvane桌面计算器\r\n" + program_version_line() +
+                                     "\r\n"
+                                     "\r\n"
+                                     "    本软件为免费软件，供个人免费\r\n"
+                                     "使用。您可以自由复制和传播本软\r\n"
+                                     "件，但不得用于商业目的，不得修\r\n"
+                                     "改后冒名发布。\r\n"
+                                     "\r\n"
+                                     "    本软件按现状提供，作者不对因\r\n"
+                                     "使用本软件造成的任何损失承担责\r\n"
+                                     "任。\r\n"
+                                     "\r\n"
+                                     "    作者：" +
+                                     std::string(kAuthorName) + "\r\n";
+    return kText;
 }
 
 std::string version_line(int major, int minor, int revision) {
@@ -137,8 +137,8 @@ std::string program_version_line() {
 }
 
 std::string percent_encode(std::string_view text) {
-    static constexpr std::array<char, 16> hex = {'0', '1', '2', '3', '4', '5', '6', '7',
-                                                 '8', '9', 'A', 'B', 'C', 'D', 'E', 'F'};
+    static constexpr std::array<char, 16> kHex = {'0', '1', '2', '3', '4', '5', '6', '7',
+                                                  '8', '9', 'A', 'B', 'C', 'D', 'E', 'F'};
     std::string out;
     out.reserve(text.size() * 3);
     for (const char c : text) {
@@ -150,8 +150,8 @@ std::string percent_encode(std::string_view text) {
             out += c;
         } else {
             out += '%';
-            out += hex[byte >> 4];
-            out += hex[byte & 0x0F];
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0x0F];
         }
     }
     return out;

@@ -59,12 +59,12 @@ class DockControllerTest : public QObject {
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
         controller_ = new DockController(window_->parts);
-        controller_->setSystemMoveAllowed(false);
-        controller_->setScreenWidthSource([] { return dock::twips_from_px(kScreenPx); });
+        controller_->set_system_move_allowed(false);
+        controller_->set_screen_width_source([] { return dock::twips_from_px(kScreenPx); });
     }
     void cleanup() { window_.reset(); }
 
-    void dropSnapsToEdge_data() {
+    void drop_snaps_to_edge_data() {
         QTest::addColumn<QString>("handle");
         QTest::addColumn<QPoint>("drop");
         QTest::addColumn<QPoint>("expected");
@@ -86,7 +86,7 @@ class DockControllerTest : public QObject {
         QTest::newRow("18 pixels from the left docks")
             << "Pic_shang" << QPoint(18, 100) << QPoint(0, 100) << "Pic_zuo" << true;
     }
-    void dropSnapsToEdge() {
+    void drop_snaps_to_edge() {
         QFETCH(QString, handle);
         QFETCH(QPoint, drop);
         QFETCH(QPoint, expected);
@@ -105,7 +105,7 @@ class DockControllerTest : public QObject {
         }
     }
 
-    void otherButtonsDoNotDrag_data() {
+    void other_buttons_do_not_drag_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<int>("button");
         QTest::newRow("right on the background") << "" << int(Qt::RightButton);
@@ -114,7 +114,7 @@ class DockControllerTest : public QObject {
         QTest::newRow("right on the top strip") << "Pic_shang" << int(Qt::RightButton);
         QTest::newRow("right on the logo") << "Image_Logo" << int(Qt::RightButton);
     }
-    void otherButtonsDoNotDrag() {
+    void other_buttons_do_not_drag() {
         QFETCH(QString, target);
         QFETCH(int, button);
         QWidget* w = target.isEmpty() ? window_.get() : window_->findChild<QWidget*>(target);
@@ -141,7 +141,7 @@ class DockControllerTest : public QObject {
         QVERIFY(!controller_->docked());
     }
 
-    void backgroundIsADragHandleButControlsAreNot() {
+    void background_is_a_drag_handle_but_controls_are_not() {
         // A press on the background moves the window; a press bubbling up from a control doesn't.
         const QPoint before = window_->pos();
         const QPoint on_key = window_->key->geometry().center();
@@ -167,7 +167,7 @@ class DockControllerTest : public QObject {
         QVERIFY(window_->findChild<QWidget*>("Pic_zuo")->isHidden());
     }
 
-    void stripsSlideADockedWindow_data() {
+    void strips_slide_a_docked_window_data() {
         QTest::addColumn<QPoint>("drop");
         QTest::addColumn<QString>("trigger");
         QTest::addColumn<QString>("sliverStrip");
@@ -181,7 +181,7 @@ class DockControllerTest : public QObject {
                                << "Pic_you" << QPoint(kScreenPx - 3, 200)
                                << QPoint(kScreenPx - kWidthPx, 200);
     }
-    void stripsSlideADockedWindow() {
+    void strips_slide_a_docked_window() {
         QFETCH(QPoint, drop);
         QFETCH(QString, trigger);
         QFETCH(QString, sliverStrip);
@@ -199,18 +199,18 @@ class DockControllerTest : public QObject {
         QCOMPARE(slid.at(1).at(0).toBool(), false);
     }
 
-    void nothingSlidesWhileExpandedOrUndocked() {
+    void nothing_slides_while_expanded_or_undocked() {
         auto* right = window_->findChild<QWidget*>("Pic_you");
         hover(right);  // never docked
         QCOMPARE(window_->pos(), QPoint(400, 200));
 
         drag_to(window_->findChild<QWidget*>("Pic_shang"), window_.get(), QPoint(3, 200));
         QCOMPARE(window_->pos(), QPoint(0, 200));
-        controller_->toggleHelpWidth();
+        controller_->toggle_help_width();
         QCOMPARE(window_->width(), 698);
         hover(right);
         QCOMPARE(window_->pos(), QPoint(0, 200));
-        controller_->toggleHelpWidth();
+        controller_->toggle_help_width();
         QCOMPARE(window_->width(), kWidthPx);
         hover(right);  // the docked edge was remembered
         QCOMPARE(window_->pos(), QPoint(-439, 200));
@@ -224,22 +224,22 @@ class DockControllerTest : public QObject {
         QCOMPARE(window_->pos(), QPoint(300, 200));
     }
 
-    void helpWidthKeepsARightDockFlush() {
+    void help_width_keeps_a_right_dock_flush() {
         drag_to(window_->findChild<QWidget*>("Pic_shang"), window_.get(),
                 QPoint(kScreenPx - kWidthPx - 5, 200));
         hover(window_->findChild<QWidget*>("Pic_zuo"));
         QCOMPARE(window_->x(), kScreenPx - 3);  // hidden at the right edge
-        QSignalSpy toggled(controller_, &DockController::helpPanelToggled);
-        controller_->toggleHelpWidth();
+        QSignalSpy toggled(controller_, &DockController::help_panel_toggled);
+        controller_->toggle_help_width();
         QCOMPARE(window_->geometry(), QRect(kScreenPx - 698, 200, 698, kHeightPx));
-        controller_->toggleHelpWidth();
+        controller_->toggle_help_width();
         QCOMPARE(window_->geometry(), QRect(kScreenPx - kWidthPx, 200, kWidthPx, kHeightPx));
         QCOMPARE(toggled.count(), 2);
         QCOMPARE(toggled.at(0).at(0).toBool(), true);
         QCOMPARE(toggled.at(1).at(0).toBool(), false);
     }
 
-    void titleButtonsHoverColours_data() {
+    void title_buttons_hover_colours_data() {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QColor>("help");
         QTest::addColumn<QColor>("mini");
@@ -252,7 +252,7 @@ class DockControllerTest : public QObject {
         QTest::newRow("right strip resets") << "Pic_you" << n << n << n;
         QTest::newRow("display resets") << "T_Show" << n << n << n;
     }
-    void titleButtonsHoverColours() {
+    void title_buttons_hover_colours() {
         QFETCH(QString, target);
         QFETCH(QColor, help);
         QFETCH(QColor, mini);
@@ -271,18 +271,18 @@ class DockControllerTest : public QObject {
         QCOMPARE(background(l_exit), exit);
     }
 
-    void leftAndBottomStripsKeepColours() {
+    void left_and_bottom_strips_keep_colours() {
         auto* l_help = window_->findChild<QWidget*>("L_Help");
         hover(l_help);
         hover(window_->findChild<QWidget*>("Pic_zuo"));
         hover(window_->findChild<QWidget*>("Pic_xia"));
         QCOMPARE(background(l_help), QColor(0, 192, 0));
-        controller_->trayPointerActivity();
+        controller_->tray_pointer_activity();
         QCOMPARE(background(l_help), QColor(128, 128, 255));
     }
 
-    void miniStripAndRestore() {
-        controller_->toggleHelpWidth();
+    void mini_strip_and_restore() {
+        controller_->toggle_help_width();
         QCOMPARE(window_->width(), 698);
         auto* mini = window_->findChild<QWidget*>("L_Mini");
         hover(mini);
@@ -303,21 +303,21 @@ class DockControllerTest : public QObject {
         QVERIFY(window_->windowFlags() & Qt::WindowStaysOnTopHint);
     }
 
-    void anyOtherSizeSnapsBack() {
+    void any_other_size_snaps_back() {
         window_->setMinimumSize(0, 0);
         window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         window_->resize(600, 300);
         QTRY_COMPARE(window_->size(), QSize(kWidthPx, kHeightPx));
         window_->setWindowTitle(QStringLiteral("x"));
-        controller_->toggleHelpWidth();
+        controller_->toggle_help_width();
         QCoreApplication::processEvents();
         QCOMPARE(window_->size(), QSize(698, kHeightPx));  // the expanded width is kept
         QCOMPARE(window_->windowTitle(), QStringLiteral("x"));
     }
 
-    void defaultScreenWidthIsThePrimaryScreens() {
+    void default_screen_width_is_the_primary_screens() {
         DockController plain(window_->parts, nullptr);
-        QCOMPARE(plain.screenWidth(),
+        QCOMPARE(plain.screen_width(),
                  dock::twips_from_px(QGuiApplication::primaryScreen()->geometry().width()));
     }
 

@@ -13,12 +13,12 @@ int main(int argc, char** argv) {
     const bool manual = app.arguments().contains(QStringLiteral("--manual-move"));
     orvane::testing::DockTestWindow window;
     auto* controller = new orvane::DockController(window.parts);
-    controller->setSystemMoveAllowed(!manual);
+    controller->set_system_move_allowed(!manual);
     QObject::connect(controller, &orvane::DockController::dropped, [&window](bool docked) {
         std::printf("dropped %d at %d,%d\n", docked ? 1 : 0, window.x(), window.y());
         std::fflush(stdout);
     });
-    QObject::connect(controller, &orvane::DockController::dragStarted, [](bool by_wm) {
+    QObject::connect(controller, &orvane::DockController::drag_started, [](bool by_wm) {
         std::printf("drag by %s\n", by_wm ? "window manager" : "program");
         std::fflush(stdout);
     });

@@ -5,8 +5,8 @@
 #include <cstdio>
 
 #include "app/main_window_behaviour.h"
-#include "startup/startup_values.h"
 #include "engine/calculator.h"
+#include "startup/startup_values.h"
 #include "ui/main/tallybox.h"
 
 int main(int argc, char** argv) {
@@ -17,11 +17,11 @@ int main(int argc, char** argv) {
     window->set_clip_player([](std::string_view) {});
 
     const orvane::DesktopBehaviour behaviour = orvane::app::attach_main_window_behaviour(*window);
-    behaviour.dock->setSystemMoveAllowed(
+    behaviour.dock->set_system_move_allowed(
         !app.arguments().contains(QStringLiteral("--manual-move")));
-    QObject::connect(window, &orvane::Tallybox::exitRequested, &app, &QApplication::quit);
+    QObject::connect(window, &orvane::Tallybox::exit_requested, &app, &QApplication::quit);
 
-    QObject::connect(behaviour.dock, &orvane::DockController::dragStarted, [](bool by_wm) {
+    QObject::connect(behaviour.dock, &orvane::DockController::drag_started, [](bool by_wm) {
         std::printf("drag by %s\n", by_wm ? "window manager" : "program");
         std::fflush(stdout);
     });

@@ -41,13 +41,13 @@ class HelpPanelTest : public QObject {
   private slots:
     void init() {
         panel_ = std::make_unique<HelpPanel>();
-        panel_->setUrlOpener([this](const QUrl& url) { opened_.push_back(url); });
+        panel_->set_url_opener([this](const QUrl& url) { opened_.push_back(url); });
         opened_.clear();
         panel_->show();
     }
     void cleanup() { panel_.reset(); }
 
-    void controlsSitAtTheirPlaces_data() {
+    void controls_sit_at_their_places_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("twipsRect");  // relative to the window, as designed
         QTest::newRow("Image1") << "Image1" << QRect(6960, 240, 1815, 1050);
@@ -62,7 +62,7 @@ class HelpPanelTest : public QObject {
         QTest::newRow("T_KJJ moved up") << "T_KJJ" << QRect(6960, 2040, 3255, 3615);
         QTest::newRow("T_BQ moved up") << "T_BQ" << QRect(6960, 2040, 3255, 3615);
     }
-    void controlsSitAtTheirPlaces() {
+    void controls_sit_at_their_places() {
         QFETCH(QString, name);
         QFETCH(QRect, twipsRect);
         auto* w = panel_->findChild<QWidget*>(name);
@@ -71,11 +71,11 @@ class HelpPanelTest : public QObject {
                                       px(twipsRect.width()), px(twipsRect.height())));
     }
 
-    void authorAndLinksShowTheirWholeTexts() {
+    void author_and_links_show_their_whole_texts() {
         // Each text fits its label, and the three labels share no pixel with each other or with
         // the text boxes, inside the panel.
         const QRect panel_rect(0, 0, px(3735), px(6495));
-        std::vector<QRect> taken = {panel_->textBox(Tab::Instructions)->geometry()};
+        std::vector<QRect> taken = {panel_->text_box(Tab::instructions)->geometry()};
         for (const char* name : {"L_MyName", "L_Email", "L_Web"}) {
             auto* label = panel_->findChild<QLabel*>(QLatin1String(name));
             QVERIFY(label != nullptr);
@@ -88,7 +88,7 @@ class HelpPanelTest : public QObject {
         }
     }
 
-    void labelTexts_data() {
+    void label_texts_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::newRow("series") << "Label5" << QStringLiteral("Orvane 实用工具");
@@ -101,7 +101,7 @@ class HelpPanelTest : public QObject {
         QTest::newRow("tab 2") << "L_KJJ" << QStringLiteral("快捷键列表");
         QTest::newRow("tab 3") << "L_BQ" << QStringLiteral("版权声明");
     }
-    void labelTexts() {
+    void label_texts() {
         QFETCH(QString, name);
         QFETCH(QString, text);
         auto* label = panel_->findChild<QLabel*>(name);
@@ -109,7 +109,7 @@ class HelpPanelTest : public QObject {
         QCOMPARE(label->text(), text);
     }
 
-    void versionLineAfterToggle() {
+    void version_line_after_toggle() {
         QWidget window(nullptr, Qt::Window | Qt::FramelessWindowHint);
         window.setFixedSize(442, 433);
         auto* panel = new HelpPanel(&window);
@@ -118,16 +118,16 @@ class HelpPanelTest : public QObject {
         parts.window = &window;
         auto* dock = new orvane::DockController(parts);
         window.show();
-        QCOMPARE(panel->versionLabel()->text(), QStringLiteral("这里是版本号，运行后显示"));
+        QCOMPARE(panel->version_label()->text(), QStringLiteral("这里是版本号，运行后显示"));
         orvane::toggle_help_panel(*dock, *panel);
-        QCOMPARE(panel->versionLabel()->text(), QStringLiteral("全民普及版(090812 4.6.148)"));
+        QCOMPARE(panel->version_label()->text(), QStringLiteral("全民普及版(090812 4.6.148)"));
         QCOMPARE(window.width(), 698);
         orvane::toggle_help_panel(*dock, *panel);
         QCOMPARE(window.width(), 442);
-        QCOMPARE(panel->versionLabel()->text(), QStringLiteral("全民普及版(090812 4.6.148)"));
+        QCOMPARE(panel->version_label()->text(), QStringLiteral("全民普及版(090812 4.6.148)"));
     }
 
-    void tabsSwitch_data() {
+    void tabs_switch_data() {
         QTest::addColumn<std::vector<int>>("clicks");
         QTest::addColumn<int>("selected");
         QTest::newRow("start") << std::vector<int>{} << 0;
@@ -136,26 +136,26 @@ class HelpPanelTest : public QObject {
         QTest::newRow("back to instructions") << std::vector<int>{1, 2, 0} << 0;
         QTest::newRow("same tab twice") << std::vector<int>{2, 2} << 2;
     }
-    void tabsSwitch() {
+    void tabs_switch() {
         QFETCH(std::vector<int>, clicks);
         QFETCH(int, selected);
         for (int i : clicks) {
-            click(panel_->tabLabel(static_cast<Tab>(i)));
+            click(panel_->tab_label(static_cast<Tab>(i)));
         }
         const QColor window_text = QApplication::palette().color(QPalette::WindowText);
-        QCOMPARE(static_cast<int>(panel_->selectedTab()), selected);
-        QCOMPARE(panel_->orangeBar()->x(), panel_->tabLabel(static_cast<Tab>(selected))->x());
-        QCOMPARE(panel_->orangeBar()->palette().color(QPalette::Window), QColor(255, 192, 128));
+        QCOMPARE(static_cast<int>(panel_->selected_tab()), selected);
+        QCOMPARE(panel_->orange_bar()->x(), panel_->tab_label(static_cast<Tab>(selected))->x());
+        QCOMPARE(panel_->orange_bar()->palette().color(QPalette::Window), QColor(255, 192, 128));
         for (int i = 0; i < 3; ++i) {
             const auto tab = static_cast<Tab>(i);
-            QCOMPARE(panel_->textBox(tab)->isVisible(), i == selected);
-            QCOMPARE(text_colour(panel_->tabLabel(tab)),
+            QCOMPARE(panel_->text_box(tab)->isVisible(), i == selected);
+            QCOMPARE(text_colour(panel_->tab_label(tab)),
                      i == selected ? window_text : QColor(0, 0, 192));
-            QCOMPARE(panel_->tabLabel(tab)->palette().color(QPalette::Window), QColor(Qt::white));
+            QCOMPARE(panel_->tab_label(tab)->palette().color(QPalette::Window), QColor(Qt::white));
         }
     }
 
-    void textBoxesHoldTheTexts_data() {
+    void text_boxes_hold_the_texts_data() {
         QTest::addColumn<int>("tab");
         QTest::addColumn<int>("lines");
         QTest::addColumn<QString>("line2");
@@ -163,11 +163,11 @@ class HelpPanelTest : public QObject {
             << 0 << 34 << QStringLiteral("    基本操作与计算器一样，支持键");
         QTest::newRow("shortcuts") << 1 << 47 << QStringLiteral("    等于。");
     }
-    void textBoxesHoldTheTexts() {
+    void text_boxes_hold_the_texts() {
         QFETCH(int, tab);
         QFETCH(int, lines);
         QFETCH(QString, line2);
-        QPlainTextEdit* box = panel_->textBox(static_cast<Tab>(tab));
+        QPlainTextEdit* box = panel_->text_box(static_cast<Tab>(tab));
         QVERIFY(box->isReadOnly());
         QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
         const QString raw = box->property("rawText").toString();
@@ -182,12 +182,12 @@ class HelpPanelTest : public QObject {
         QCOMPARE(box->toPlainText(), shown);
     }
 
-    void shortcutTrailingSpaceIsShown() {
-        QTextBlock line11 = panel_->textBox(Tab::Shortcuts)->document()->findBlockByNumber(10);
+    void shortcut_trailing_space_is_shown() {
+        QTextBlock line11 = panel_->text_box(Tab::shortcuts)->document()->findBlockByNumber(10);
         QCOMPARE(line11.text(), QStringLiteral("    清除当前数值。 "));
     }
 
-    void linksOpenTheirAddresses_data() {
+    void links_open_their_addresses_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("url");
         QTest::addColumn<QString>("tooltip");
@@ -201,7 +201,7 @@ class HelpPanelTest : public QObject {
                    "%E7%9A%84%E4%B8%80%E4%BA%9B%E9%97%AE%E9%A2%98%E5%8F%8D%E9%A6%88")
             << QStringLiteral("点击将用SMTP方式给作者发送电子邮件");
     }
-    void linksOpenTheirAddresses() {
+    void links_open_their_addresses() {
         QFETCH(QString, name);
         QFETCH(QByteArray, url);
         QFETCH(QString, tooltip);
@@ -220,17 +220,17 @@ class HelpPanelTest : public QObject {
         }
     }
 
-    void aPressThatLeavesTheTabIsNoClick() {
-        QWidget* tab = panel_->tabLabel(Tab::Notice);
+    void a_press_that_leaves_the_tab_is_no_click() {
+        QWidget* tab = panel_->tab_label(Tab::notice);
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(tab, &press);
         QMouseEvent release(QEvent::MouseButtonRelease, QPointF(500, 3), QPointF(500, 3),
                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(tab, &release);
-        QCOMPARE(panel_->selectedTab(), Tab::Instructions);
-        click(panel_->webLink());
-        click(panel_->webLink());
+        QCOMPARE(panel_->selected_tab(), Tab::instructions);
+        click(panel_->web_link());
+        click(panel_->web_link());
         QCOMPARE(opened_.size(), std::size_t{2});
     }
 
