@@ -9,7 +9,7 @@
 
 namespace orvane::expression {
 
-struct EvalResult {
+struct [[nodiscard]] EvalResult {
     bool ok = true;
     std::string text;  // the value's whole text (orvane::double_text); empty for an empty formula
     EvalError error = EvalError::none;

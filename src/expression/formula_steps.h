@@ -33,7 +33,7 @@ constexpr bool autocopy_ticked_on_load(int start_mode) {
 }
 
 // One evaluation as the window runs it.
-struct Evaluation {
+struct [[nodiscard]] Evaluation {
     std::string cleaned;  // written back into the formula box
     bool ok = false;
     std::string full_text;  // the value's whole text when ok

@@ -52,10 +52,10 @@ std::optional<ValidationFailure> validate(const RepaymentInput& in) {
     }
     if (in.direction == kRaise || in.direction == kLower) {
         if (in.float_percent.empty()) {
-            return reminder("请输入利率浮动的百分比。", Field::Float);
+            return reminder("请输入利率浮动的百分比。", Field::rate_float);
         }
         if (!read_number(in.float_percent)) {
-            return reminder("您输入的利率浮动不是有效的数字，请检查后重新输入。", Field::Float);
+            return reminder("您输入的利率浮动不是有效的数字，请检查后重新输入。", Field::rate_float);
         }
     }
     return std::nullopt;

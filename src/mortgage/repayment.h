@@ -28,7 +28,7 @@ struct RepaymentInput {
 enum class Icon { exclamation, critical };
 
 // The input control that receives the focus after a failure's message box.
-enum class Field { unchanged, years, base_rate, Float, amount };
+enum class Field { unchanged, years, base_rate, rate_float, amount };
 
 struct ValidationFailure {
     std::string message;  // line breaks are CR LF pairs
@@ -54,6 +54,6 @@ using RepaymentOutcome = std::variant<ValidationFailure, RepaymentResults>;
 // Shown in a result caption instead of a number that overflowed or is undefined.
 inline constexpr std::string_view kNotComputable = "无法计算";
 
-RepaymentOutcome compute_repayment(const RepaymentInput& input);
+[[nodiscard]] RepaymentOutcome compute_repayment(const RepaymentInput& input);
 
 }  // namespace orvane::mortgage

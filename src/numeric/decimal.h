@@ -19,11 +19,11 @@ class Decimal {
     // may be missing, "5." and "." -> see below), surrounding spaces ignored. More digits
     // than fit are rounded half to even. Returns nullopt for a text that is not a number
     // (empty, "-", ".", "-.", letters, two points) and for a magnitude beyond the range.
-    static std::optional<Decimal> parse(std::string_view text);
+    [[nodiscard]] static std::optional<Decimal> parse(std::string_view text);
 
     // A binary double at 15 significant digits; more than 28 decimals are rounded at 28.
     // nullopt for NaN, infinity and magnitudes beyond the range.
-    static std::optional<Decimal> from_double(double value);
+    [[nodiscard]] static std::optional<Decimal> from_double(double value);
 
     static Decimal from_int(std::int64_t value);
 
@@ -56,7 +56,7 @@ class Decimal {
 
 enum class DecimalStatus { ok, overflow, divide_by_zero };
 
-struct DecimalResult {
+struct [[nodiscard]] DecimalResult {
     Decimal value;
     DecimalStatus status = DecimalStatus::ok;
     bool ok() const { return status == DecimalStatus::ok; }
@@ -75,9 +75,9 @@ DecimalResult multiply(const Decimal& a, const Decimal& b);
 DecimalResult divide(const Decimal& a, const Decimal& b);
 
 // Rounded to `decimals` (0..28) places, ties to even; never fails.
-Decimal round(const Decimal& value, int decimals);
+[[nodiscard]] Decimal round(const Decimal& value, int decimals);
 
 // Rounded to a whole number with ties to even; nullopt beyond the signed 32-bit range.
-std::optional<std::int32_t> to_int32(const Decimal& value);
+[[nodiscard]] std::optional<std::int32_t> to_int32(const Decimal& value);
 
 }  // namespace orvane

@@ -97,9 +97,9 @@ const m::ValidationFailure kNoAmount{"请输入贷款金额。", "提醒", m::Ic
 const m::ValidationFailure kBadAmount{"您输入的贷款金额不是有效的数字，请检查后重新输入。", "提醒",
                                       m::Icon::exclamation, m::Field::amount};
 const m::ValidationFailure kNoFloat{"请输入利率浮动的百分比。", "提醒", m::Icon::exclamation,
-                                    m::Field::Float};
+                                    m::Field::rate_float};
 const m::ValidationFailure kBadFloat{"您输入的利率浮动不是有效的数字，请检查后重新输入。", "提醒",
-                                     m::Icon::exclamation, m::Field::Float};
+                                     m::Icon::exclamation, m::Field::rate_float};
 
 class RepaymentFailureTest : public ::testing::TestWithParam<FailureCase> {};
 

@@ -371,7 +371,7 @@ void House::on_compute() {
             case m::Field::base_rate:
                 target = base_rate_box_;
                 break;
-            case m::Field::Float:
+            case m::Field::rate_float:
                 target = float_box_;
                 break;
             case m::Field::amount:
