@@ -19,7 +19,7 @@ constexpr std::array<std::pair<std::string_view, Function>, 12> kNames{{
     {"abs", Function::abs},
     {"atn", Function::atn},
     {"exp", Function::exp},
-    {"int", Function::Int},
+    {"int", Function::whole},
     {"fix", Function::fix},
     {"sgn", Function::sgn},
     {"round", Function::round},
@@ -89,7 +89,7 @@ Value apply_function(Function function, const double* args, int count) {
             return ok(std::atan(x));
         case Function::exp:
             return ok(std::exp(x));
-        case Function::Int:
+        case Function::whole:
             return ok(std::floor(x));
         case Function::fix:
             return ok(std::trunc(x));

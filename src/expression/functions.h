@@ -8,7 +8,7 @@
 
 namespace orvane::expression {
 
-enum class Function { sin, cos, tan, log, sqr, abs, atn, exp, Int, fix, sgn, round };
+enum class Function { sin, cos, tan, log, sqr, abs, atn, exp, whole, fix, sgn, round };
 
 // The function spelled `name` (any letter case), or nullopt.
 std::optional<Function> find_function(std::string_view name);

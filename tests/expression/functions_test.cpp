@@ -15,7 +15,7 @@ TEST(FunctionNames, AreFoundInAnyLetterCase) {
     } rows[] = {{"sin", Function::sin},     {"SIN", Function::sin}, {"Cos", Function::cos},
                 {"tAn", Function::tan},     {"log", Function::log}, {"sqr", Function::sqr},
                 {"abs", Function::abs},     {"atn", Function::atn}, {"exp", Function::exp},
-                {"int", Function::Int},     {"fix", Function::fix}, {"sgn", Function::sgn},
+                {"int", Function::whole},   {"fix", Function::fix}, {"sgn", Function::sgn},
                 {"ROUND", Function::round}, {"sqrt", std::nullopt}, {"ln", std::nullopt},
                 {"", std::nullopt},         {"si", std::nullopt},   {"mod", std::nullopt}};
     for (const auto& row : rows) {

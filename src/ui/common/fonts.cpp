@@ -13,7 +13,7 @@ QFont ui_font(Face face, double points, bool bold) {
     switch (face) {
         case Face::arial:
         case Face::tahoma:
-        case Face::Default:
+        case Face::system:
             families = {QStringLiteral("Liberation Sans"), kCjk};
             break;
         case Face::arial_narrow:

@@ -52,7 +52,7 @@ BDS::BDS(const StartupValues& startup, QWidget* parent)
     setFixedSize(twips(6615), twips(3630));
     // Controls without a font of their own show the window's: the desktop's plain sans face
     // (left alone, the toolkit may pick a fixed-pitch face here).
-    setFont(ui_font(Face::Default, 9));
+    setFont(ui_font(Face::system, 9));
     setMouseTracking(true);
     create_controls();
 

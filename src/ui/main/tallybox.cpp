@@ -87,7 +87,7 @@ Tallybox::Tallybox(engine::Registers& registers, const StartupValues& startup, Q
       clip_player_(default_clip_player()) {
     register_images();
     setObjectName(QStringLiteral("Tallybox"));
-    setFont(ui_font(Face::Default, 9));
+    setFont(ui_font(Face::system, 9));
     setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true);
     setWindowIcon(program_icon());
