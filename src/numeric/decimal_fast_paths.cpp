@@ -98,9 +98,27 @@ bool rounds_up(std::uint64_t remainder, std::uint64_t divisor, U128 quotient) {
     return remainder > rest || (remainder == rest && (quotient & 1U) != 0);
 }
 
+// value *= factor for a value below 2^96; false when the product does not fit 128 bits.
+bool scale_up(U128& value, std::uint64_t factor) {
+    const auto high = static_cast<std::uint32_t>(value >> 64);
+    const U128 low_product = U128{static_cast<std::uint64_t>(value)} * factor;
+    if (high == 0) {
+        value = low_product;  // below 2^64 * 10^19 < 2^128
+        return true;
+    }
+    const U128 high_product = U128{high} * factor;
+    if ((high_product >> 64) != 0) {
+        return false;
+    }
+    return !__builtin_add_overflow(low_product, high_product << 64, &value);
+}
+
 // What fit() gives for an exact (tail-free) coefficient below 2^128: the largest scale of at
 // most 28 whose rounded coefficient fits 96 bits. nullopt when more than 19 digits go.
 std::optional<DecimalResult> fit128(U128 value, int scale, bool negative) {
+    if (value < kTwoTo96 && scale <= Decimal::kMaxScale) {
+        return DecimalResult{make(value, negative, scale), DecimalStatus::ok};
+    }
     int drop = std::max(0, scale - Decimal::kMaxScale);
     while (drop < static_cast<int>(kFitLimit.size()) && value >= kFitLimit[drop]) {
         ++drop;
@@ -137,10 +155,10 @@ std::optional<DecimalResult> fast_add(const Decimal& a, const Decimal& b, bool n
     U128 x = coefficient_of(a);
     U128 y = coefficient_of(b);
     // One multiplication aligns the scales; 96 bits times 10^19 may not fit.
-    if (shift > 0 && __builtin_mul_overflow(y, U128{kPow10Wide[shift]}, &y)) {
+    if (shift > 0 && !scale_up(y, kPow10Wide[shift])) {
         return std::nullopt;
     }
-    if (shift < 0 && __builtin_mul_overflow(x, U128{kPow10Wide[-shift]}, &x)) {
+    if (shift < 0 && !scale_up(x, kPow10Wide[-shift])) {
         return std::nullopt;
     }
     const int scale = std::max(a.scale(), b.scale());
