@@ -4,8 +4,6 @@
 #include <array>
 #include <cstdint>
 
-#include "numeric/decimal_rounding.h"
-
 namespace orvane::detail {
 namespace {
 
@@ -231,13 +229,22 @@ std::optional<DecimalResult> fast_divide(const Decimal& a, const Decimal& b) {
         return std::nullopt;  // one digit fewer would do; rare enough for the general path
     }
     const bool negative = a.is_negative() != b.is_negative();
-    const Decimal value = make(quotient, negative, scale);
-    if (!exact) {
-        return DecimalResult{value, DecimalStatus::ok};
+    if (exact) {
+        // An exact quotient keeps no more decimals than it needs, and at least those of a / b.
+        const int natural_scale = std::clamp(a.scale() - b.scale(), 0, Decimal::kMaxScale);
+        for (const int step : {8, 4, 2, 1}) {
+            while (scale - step >= natural_scale) {
+                std::uint64_t dropped = 0;
+                const U128 reduced = divide(quotient, kPow10Wide[step], dropped);
+                if (dropped != 0) {
+                    break;
+                }
+                quotient = reduced;
+                scale -= step;
+            }
+        }
     }
-    // An exact quotient keeps no more decimals than it needs, and at least those of a / b.
-    const int natural_scale = std::clamp(a.scale() - b.scale(), 0, Decimal::kMaxScale);
-    return DecimalResult{strip_zeros(value, natural_scale), DecimalStatus::ok};
+    return DecimalResult{make(quotient, negative, scale), DecimalStatus::ok};
 }
 
 }  // namespace orvane::detail
