@@ -3,6 +3,8 @@
 #include <limits>
 
 #include "numeric/decimal.h"
+#include "numeric/decimal_fast_paths.h"
+#include "numeric/decimal_general.h"
 #include "numeric/decimal_rounding.h"
 #include "numeric/wide_uint.h"
 
@@ -25,8 +27,10 @@ DecimalResult finish(const WideUint& coefficient, int scale, Tail tail, bool neg
     return {fitted->value, DecimalStatus::ok};
 }
 
+}  // namespace
+
 // a + b, with b's sign flipped when `negate_b`.
-DecimalResult add_signed(const Decimal& a, const Decimal& b, bool negate_b) {
+DecimalResult detail::general_add(const Decimal& a, const Decimal& b, bool negate_b) {
     const bool a_negative = a.is_negative();
     const bool b_negative = b.is_negative() != negate_b && !b.is_zero();
     const int scale = std::max(a.scale(), b.scale());
@@ -46,17 +50,22 @@ DecimalResult add_signed(const Decimal& a, const Decimal& b, bool negate_b) {
     return finish(y, scale, Tail::zero, b_negative);
 }
 
-}  // namespace
-
 DecimalResult add(const Decimal& a, const Decimal& b) {
-    return add_signed(a, b, false);
+    const auto fast = detail::fast_add(a, b, false);
+    return fast ? *fast : detail::general_add(a, b, false);
 }
 
 DecimalResult subtract(const Decimal& a, const Decimal& b) {
-    return add_signed(a, b, true);
+    const auto fast = detail::fast_add(a, b, true);
+    return fast ? *fast : detail::general_add(a, b, true);
 }
 
 DecimalResult multiply(const Decimal& a, const Decimal& b) {
+    const auto fast = detail::fast_multiply(a, b);
+    return fast ? *fast : detail::general_multiply(a, b);
+}
+
+DecimalResult detail::general_multiply(const Decimal& a, const Decimal& b) {
     const WideUint product = WideUint::mul(coefficient_of(a), coefficient_of(b));
     const bool negative = a.is_negative() != b.is_negative() && !product.is_zero();
     return finish(product, a.scale() + b.scale(), Tail::zero, negative);
@@ -69,6 +78,11 @@ DecimalResult divide(const Decimal& a, const Decimal& b) {
     if (a.is_zero()) {
         return {Decimal{}, DecimalStatus::ok};
     }
+    const auto fast = detail::fast_divide(a, b);
+    return fast ? *fast : detail::general_divide(a, b);
+}
+
+DecimalResult detail::general_divide(const Decimal& a, const Decimal& b) {
     // The quotient at 28 decimals: a.coefficient * 10^(28 + b.scale - a.scale) / b.coefficient,
     // the exponent being 0..56. Its remainder decides the rounding of the 28th decimal.
     WideUint numerator = coefficient_of(a);

@@ -19,7 +19,7 @@ namespace ref = reference;
 std::string random_coefficient(std::mt19937_64& random) {
     auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
     std::string digits;
-    switch (pick(6)) {
+    switch (pick(9)) {
         case 0:
             digits = std::to_string(pick(1000));
             break;
@@ -40,13 +40,25 @@ std::string random_coefficient(std::mt19937_64& random) {
             digits = std::string(1, "15"[pick(2)]) +
                      std::string(static_cast<std::size_t>(pick(28)), '0');
             break;
+        case 6:  // around 2^64, where the coefficients stop fitting one 64-bit word
+            digits = ref::add("18446744073709551516", std::to_string(pick(200)));
+            break;
+        case 7:  // just under 2^96, and the same with a digit dropped
+            digits = ref::sub(
+                pick(2) == 0 ? "79228162514264337593543950336" : "7922816251426433759354395034",
+                std::to_string(1 + pick(100)));
+            break;
+        case 8:  // a half at some digit: ties once digits are dropped
+            digits = std::to_string(1 + pick(99999)) + "5" +
+                     std::string(static_cast<std::size_t>(pick(20)), '0');
+            break;
         default:
             digits = std::to_string(random() % 10000000000ULL);
             break;
     }
     digits = ref::trimmed(digits);
     if (ref::compare(digits, ref::kMax) > 0) {
-        digits[0] = static_cast<char>('1' + pick(7));
+        digits[0] = static_cast<char>('1' + pick(6));  // 1..6: below 7.9e28 whatever follows
     }
     return digits;
 }
@@ -80,17 +92,17 @@ struct PropertyCase {
 };
 
 const PropertyCase kProperties[] = {
-    {"add", 4000, [](const Decimal& a, const Decimal& b) { return outcome_text(add(a, b)); },
+    {"add", 8000, [](const Decimal& a, const Decimal& b) { return outcome_text(add(a, b)); },
      [](const ref::Value& a, const ref::Value& b) {
          return expected(ref::add_values(a, b, false));
      }},
-    {"sub", 4000, [](const Decimal& a, const Decimal& b) { return outcome_text(subtract(a, b)); },
+    {"sub", 8000, [](const Decimal& a, const Decimal& b) { return outcome_text(subtract(a, b)); },
      [](const ref::Value& a, const ref::Value& b) {
          return expected(ref::add_values(a, b, true));
      }},
-    {"mul", 4000, [](const Decimal& a, const Decimal& b) { return outcome_text(multiply(a, b)); },
+    {"mul", 8000, [](const Decimal& a, const Decimal& b) { return outcome_text(multiply(a, b)); },
      [](const ref::Value& a, const ref::Value& b) { return expected(ref::mul_values(a, b)); }},
-    {"div", 2000, [](const Decimal& a, const Decimal& b) { return outcome_text(divide(a, b)); },
+    {"div", 4000, [](const Decimal& a, const Decimal& b) { return outcome_text(divide(a, b)); },
      [](const ref::Value& a, const ref::Value& b) {
          return b.digits == "0" ? std::string("divide-by-zero") : expected(ref::div_values(a, b));
      }},
