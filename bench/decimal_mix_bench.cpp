@@ -26,7 +26,7 @@ struct Pair {
 // a = an integer in [1, 999999999) / 10^k, k in 0..5; b = an integer in [1, 999999) / 10^j,
 // j in 0..3. The seed is fixed so that every run sees the same operands.
 const std::array<Pair, kPairs>& pairs() {
-    static const std::array<Pair, kPairs> table = [] {
+    static const std::array<Pair, kPairs> kTable = [] {
         std::array<Pair, kPairs> out{};
         std::mt19937_64 random(20261208);
         std::uniform_int_distribution<std::uint32_t> a_digits(1, 999999998);
@@ -39,7 +39,7 @@ const std::array<Pair, kPairs>& pairs() {
         }
         return out;
     }();
-    return table;
+    return kTable;
 }
 
 template <class Op>

@@ -55,7 +55,8 @@ std::optional<ValidationFailure> validate(const RepaymentInput& in) {
             return reminder("请输入利率浮动的百分比。", Field::rate_float);
         }
         if (!read_number(in.float_percent)) {
-            return reminder("您输入的利率浮动不是有效的数字，请检查后重新输入。", Field::rate_float);
+            return reminder("您输入的利率浮动不是有效的数字，请检查后重新输入。",
+                            Field::rate_float);
         }
     }
     return std::nullopt;
