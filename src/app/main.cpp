@@ -49,6 +49,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane-calculator"));
     QApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
+    // The one application ID: it matches the windows to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Calculator"));
     orvane::app::install_chinese_toolkit_texts(application);
     // The program ends when no calculator window is left; the switcher knows when that is
     // (a window hidden for the easter egg or a message box is still loaded).
