@@ -9,7 +9,7 @@ constexpr std::string_view kHelp =
     "A keypad, expression and mortgage calculator. The options are written together or apart,\n"
     "in any case; spaces are ignored (e.g. /f3/ac or \"/F3 /AC\").\n"
     "\n"
-    "  /f2     open the expression calculator first (with /ac only)\n"
+    "  /f2     open the expression calculator first (paired with one option: only /ac)\n"
     "  /f7     open the mortgage calculator (on its own only)\n"
     "  /f3     voice on: every key is spoken\n"
     "  /ac     copy every result to the clipboard\n"
