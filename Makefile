@@ -53,3 +53,8 @@ lint: configure
 
 clean:
 	@rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+
+# The Debian package of the normal build tree: $(BUILD)/orvane-calculator_VERSION_ARCH.deb.
+.PHONY: deb
+deb: build
+	@cd $(BUILD) && cpack -G DEB

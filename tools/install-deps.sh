@@ -11,6 +11,7 @@ packages=(
   xvfb xauth openbox xdotool xclip x11-utils imagemagick
   espeak-ng sox librsvg2-bin pulseaudio pulseaudio-utils
   desktop-file-utils appstream
+  dpkg-dev man-db lintian
 )
 
 missing=()

@@ -19,7 +19,7 @@ render() {  # render SVG PNG WIDTH HEIGHT
 for n in 16 24 32 48 64 128 256; do
     dir="$icons/hicolor/${n}x${n}/apps"
     mkdir -p "$dir"
-    render "$icons/orvane-calculator.svg" "$dir/orvane-calculator.png" "$n" "$n"
+    render "$icons/org.orvane.Calculator.svg" "$dir/org.orvane.Calculator.png" "$n" "$n"
 done
 
 render "$images/logo_small.svg" "$images/logo_small.png" 95 27

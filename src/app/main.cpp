@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QString>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "app/first_frame_report.h"
 #include "app/options.h"
 #include "app/platform_choice.h"
+#include "app/terminal_answer.h"
 #include "app/toolkit_language.h"
 #include "app/window_switcher.h"
 
@@ -39,10 +41,16 @@ QString to_qstring(std::string_view text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto answer = orvane::app::terminal_answer(argc, argv, ORVANE_VERSION)) {
+        std::fputs(answer->c_str(), stdout);
+        return 0;
+    }
     choose_platform();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane-calculator"));
     QApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
+    // The one application ID: it matches the windows to the installed desktop entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Calculator"));
     orvane::app::install_chinese_toolkit_texts(application);
     // The program ends when no calculator window is left; the switcher knows when that is
     // (a window hidden for the easter egg or a message box is still loaded).

@@ -1,6 +1,6 @@
 // orvane-cli eval: what the expression window's result label would show.
 //
-//   orvane-cli eval [--full] EXPR     one formula; "--" before a formula that starts with "-"
+//   orvane-cli eval [--full] EXPR     one formula (one that starts with "-" too: -2+3)
 //   orvane-cli eval [--full] -        one formula per line from stdin
 //
 // The formula is cleaned as the window cleans it (every space deleted). Success prints the
@@ -14,6 +14,7 @@
 #include <iostream>
 #include <string>
 
+#include "cli/arguments.h"
 #include "cli/command_registry.h"
 #include "expression/formula_steps.h"
 
@@ -44,11 +45,8 @@ int run_eval(int argc, char** argv) {
     app.add_flag("--full", full, "print the whole result text, not the first 12 characters");
     app.add_option("EXPR", formula, "the formula, or - to read one formula per line from stdin")
         ->required();
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::ParseError& error) {
-        const int code = app.exit(error);
-        return code == 0 ? 0 : 2;
+    if (const auto exit_code = orvane::cli::parse_arguments(app, argc, argv)) {
+        return *exit_code;
     }
     if (formula != "-") {
         return print_evaluation(formula, full, false) ? 0 : 1;

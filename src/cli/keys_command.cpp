@@ -1,6 +1,7 @@
 // `orvane-cli keys [--trace] TOKEN...`: drives the standard calculator's engine as the main
 // window would, with voice, auto-copy and capture off at start and the easter-egg question
 // answered No.
+#include <CLI/CLI.hpp>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -11,6 +12,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/arguments.h"
 #include "cli/command_registry.h"
 #include "engine/calculator.h"
 #include "engine/key_names.h"
@@ -22,7 +24,6 @@ using orvane::engine::Calculator;
 using orvane::engine::Key;
 
 constexpr const char* kUsage =
-    "Usage: orvane-cli keys [--trace] TOKEN...\n"
     "Drives the standard calculator. Tokens: 0..9 00 . sign back C AC + - * / = % sqrt\n"
     "MS M+ MR MC GT voice rounding=none|cut|round decimals=0..4 autocopy=on|off\n"
     "autoload=on|off tick:TEXT reload\n"
@@ -143,36 +144,26 @@ nlohmann::ordered_json trace_line(std::string_view token, const Session& s) {
 }
 
 int run_keys(int argc, char** argv) {
+    CLI::App app{kUsage, "orvane-cli keys"};
     bool trace = false;
-    bool options_done = false;
+    std::vector<std::string> tokens;
+    app.add_flag("--trace", trace, "print one JSON object per token");
+    app.add_option("TOKEN", tokens, "the keys and switches, one argument each");
+    if (const auto exit_code = orvane::cli::parse_arguments(app, argc, argv)) {
+        return *exit_code;
+    }
     std::vector<std::pair<std::string, Action>> actions;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (!options_done && (arg == "--help" || arg == "-h")) {
-            std::fputs(kUsage, stdout);
-            return 0;
-        }
-        if (!options_done && arg == "--trace") {
-            trace = true;
-            continue;
-        }
-        if (!options_done && arg == "--") {
-            options_done = true;
-            continue;
-        }
-        if (!options_done && arg.starts_with("--")) {
-            std::fprintf(stderr, "orvane-cli keys: unknown option '%s'\n\n%s", argv[i], kUsage);
-            return 2;
-        }
-        auto action = action_for_token(arg);
+    for (const auto& token : tokens) {
+        auto action = action_for_token(token);
         if (!action) {
-            std::fprintf(stderr, "orvane-cli keys: invalid token '%s'\n\n%s", argv[i], kUsage);
+            std::fprintf(stderr, "orvane-cli keys: invalid token '%s'\n\n%s", token.c_str(),
+                         app.help().c_str());
             return 2;
         }
-        actions.emplace_back(std::string(arg), std::move(*action));
+        actions.emplace_back(token, std::move(*action));
     }
     if (actions.empty()) {
-        std::fprintf(stderr, "orvane-cli keys: no tokens given\n\n%s", kUsage);
+        std::fprintf(stderr, "orvane-cli keys: no tokens given\n\n%s", app.help().c_str());
         return 2;
     }
     Session session;

@@ -6,6 +6,7 @@
 
 #include "app/options.h"
 #include "app/startup_report.h"
+#include "cli/arguments.h"
 #include "cli/command_registry.h"
 
 namespace {
@@ -17,12 +18,9 @@ int run_options(int argc, char** argv) {
     app.name("orvane-cli options");
     std::vector<std::string> words;
     app.add_option("command_line", words,
-                   "the program's command line (several words are joined with spaces; "
-                   "put -- before words that start with '-')");
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::ParseError& error) {
-        return app.exit(error) == 0 ? 0 : 2;
+                   "the program's command line (several words are joined with spaces)");
+    if (const auto exit_code = orvane::cli::parse_arguments(app, argc, argv)) {
+        return *exit_code;
     }
 
     const auto startup = orvane::app::read_command_line(orvane::app::join_arguments(words));

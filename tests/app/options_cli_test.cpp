@@ -114,18 +114,23 @@ TEST(OptionsCommand, RejectsInvalidCommandLinesWithTheirMessage) {
     }
 }
 
-TEST(OptionsCommand, UsageErrorsExitWithTwo) {
+TEST(OptionsCommand, WordsStartingWithADashAreCommandLineWords) {
+    // No option of the subcommand: the words go to the entry routine's rules as they are.
     for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{"--no-such-flag"}, std::vector<std::string>{"-x"}}) {
+         {std::vector<std::string>{"--no-such-flag"}, std::vector<std::string>{"-x"},
+          std::vector<std::string>{"/f3", "-x"}}) {
         const CliRun run = run_cli(arguments);
-        EXPECT_EQ(run.exit_code, 2) << arguments.front();
+        EXPECT_EQ(run.exit_code, 1) << arguments.front();
         EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err, "");
+        EXPECT_EQ(run.err, std::string(kBadLengthMessage) + "\n");
     }
-    // A word starting with '-' is part of the command line after "--": "-/f" is no option.
+    // "--" still ends the options: "-/f" is part of the command line.
     const CliRun run = run_cli({"--", "-/f"});
     EXPECT_EQ(run.exit_code, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, run.out.find('\n')), "window=Tallybox");
+    const CliRun help = run_cli({"--help"});
+    EXPECT_EQ(help.exit_code, 0);
+    EXPECT_NE(help.out.find("command_line"), std::string::npos) << help.out;
 }
 
 }  // namespace

@@ -75,7 +75,8 @@ TEST(KeysCommand, InvalidUsageExitsWithTwo) {
                 {{"decimals=9"}, "decimals=9"},
                 {{"rounding=up"}, "rounding=up"},
                 {{"autocopy=yes"}, "autocopy=yes"},
-                {{"--bogus", "5"}, "--bogus"},
+                {{"--bogus", "5"}, "invalid token '--bogus'"},
+                {{"5", "-5"}, "invalid token '-5'"},
                 {{"ms"}, "'ms'"},
                 {{"--trace"}, "no tokens"}};
     for (const auto& row : rows) {
@@ -99,7 +100,10 @@ TEST(KeysCommand, PrintsTheFinalDisplay) {
                 {{"tick:42"}, "\n"},
                 {{"autoload=on", "tick:42"}, "42\n"},
                 {{"1", "6", "sqrt"}, "4\n"},
-                {{"--", "5", "sign"}, "-5\n"}};
+                {{"--", "5", "sign"}, "-5\n"},
+                // "-" is a key wherever it stands; "--" still ends the options.
+                {{"-", "3", "="}, "3\n"},
+                {{"5", "-", "--", "3", "="}, "2\n"}};
     for (const auto& row : rows) {
         const Outcome run = run_keys(row.tokens);
         EXPECT_EQ(run.exit_code, 0) << run.err;
