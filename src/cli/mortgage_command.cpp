@@ -5,12 +5,14 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
 #include "cli/command_registry.h"
 #include "mortgage/repayment.h"
 #include "mortgage/schedule.h"
+#include "mortgage/schedule_csv.h"
 
 namespace {
 
@@ -54,11 +56,6 @@ std::optional<orvane::mortgage::Prepayment> read_prepayment(const std::string& t
     return orvane::mortgage::Prepayment{*amount, std::stoi(month)};
 }
 
-const char* scheme_name(orvane::mortgage::Scheme scheme) {
-    return scheme == orvane::mortgage::Scheme::equal_instalment ? "equal_instalment"
-                                                                : "equal_principal";
-}
-
 struct ScheduleRequest {
     bool wanted = false;
     std::string prepay;
@@ -89,22 +86,16 @@ int print_schedule(const orvane::mortgage::RepaymentInput& input, const Schedule
         }
         prepay->mode = request.mode == "reduce" ? m::PrepayMode::reduce : m::PrepayMode::shorten;
     }
-    std::string csv = "scheme,month,payment,principal,interest,balance\n";
+    std::vector<m::Plan> plans;
     for (const auto scheme : {m::Scheme::equal_instalment, m::Scheme::equal_principal}) {
-        const auto plan =
-            prepay ? m::make_plan(terms, scheme, *prepay) : m::make_plan(terms, scheme);
+        auto plan = prepay ? m::make_plan(terms, scheme, *prepay) : m::make_plan(terms, scheme);
         if (!plan) {
             std::cerr << m::kPlanOutOfRange << '\n';
             return 1;
         }
-        for (const auto& row : plan->rows) {
-            csv += scheme_name(scheme);
-            csv += ',' + std::to_string(row.month) + ',' + m::cents_text(row.payment) + ',' +
-                   m::cents_text(row.principal) + ',' + m::cents_text(row.interest) + ',' +
-                   m::cents_text(row.balance) + '\n';
-        }
+        plans.push_back(std::move(*plan));
     }
-    std::cout << csv;
+    std::cout << m::schedule_csv(plans, m::CsvStyle::terminal);
     return 0;
 }
 

@@ -1,4 +1,5 @@
 #include "mortgage/schedule.h"
+#include "mortgage/schedule_csv.h"
 
 #include <gtest/gtest.h>
 
@@ -271,6 +272,20 @@ TEST(CentsText, Forms) {
         EXPECT_EQ(m::cents_text(c.cents), c.plain);
         EXPECT_EQ(m::cents_grouped(c.cents), c.grouped);
     }
+}
+
+// The spreadsheet form: byte-order mark, Chinese header and scheme names, CR LF, plain numbers.
+TEST(ScheduleCsv, Styles) {
+    m::Plan instalments{m::Scheme::equal_instalment, {{1, 123456789, 123456000, 789, 0}}};
+    m::Plan principal{m::Scheme::equal_principal, {{1, 5, 3, 2, 100}, {2, 103, 100, 3, 0}}};
+    EXPECT_EQ(m::schedule_csv({instalments, principal}, m::CsvStyle::terminal),
+              "scheme,month,payment,principal,interest,balance\n"
+              "equal_instalment,1,1234567.89,1234560.00,7.89,0.00\n"
+              "equal_principal,1,0.05,0.03,0.02,1.00\n"
+              "equal_principal,2,1.03,1.00,0.03,0.00\n");
+    EXPECT_EQ(m::schedule_csv({instalments}, m::CsvStyle::spreadsheet),
+              "\xEF\xBB\xBF还款方式,期数,月供,本金,利息,剩余本金\r\n"
+              "等额本息,1,1234567.89,1234560.00,7.89,0.00\r\n");
 }
 
 TEST(ParseCents, Forms) {

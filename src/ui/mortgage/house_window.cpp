@@ -17,8 +17,10 @@
 #include <variant>
 
 #include "mortgage/repayment.h"
+#include "mortgage/schedule.h"
 #include "ui/common/fonts.h"
 #include "ui/common/twips.h"
+#include "ui/mortgage/schedule_module.h"
 
 namespace orvane {
 namespace {
@@ -95,7 +97,8 @@ House::House(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       tips_(mortgage::HouseTips::build()),
-      present_message_(show_message_box) {
+      present_message_(show_message_box),
+      open_schedule_(open_schedule_window) {
     setObjectName(QStringLiteral("House"));
     setWindowTitle(QStringLiteral("Orvane按揭贷款计算器"));
     setFont(ui_font(Face::SimSun, 10.5));
@@ -118,6 +121,10 @@ House::House(QWidget* parent)
 
 void House::setMessagePresenter(MessagePresenter presenter) {
     present_message_ = presenter ? std::move(presenter) : MessagePresenter(show_message_box);
+}
+
+void House::set_schedule_opener(ScheduleOpener opener) {
+    open_schedule_ = opener ? std::move(opener) : ScheduleOpener(open_schedule_window);
 }
 
 void House::create_controls() {
@@ -182,6 +189,11 @@ void House::create_controls() {
     Cmd_OK_ = new QPushButton(QStringLiteral("计算(&O)"), this);
     Cmd_OK_->setObjectName(QStringLiteral("Cmd_OK"));
     place(Cmd_OK_, 4800, 4140, 1275, 435);
+    // Left of Cmd_OK, below the equal-principal frame; usable once a loan has been computed.
+    Cmd_Schedule_ = new QPushButton(QStringLiteral("还款明细"), this);
+    Cmd_Schedule_->setObjectName(QStringLiteral("Cmd_Schedule"));
+    Cmd_Schedule_->setEnabled(false);
+    place(Cmd_Schedule_, 3420, 4140, 1275, 435);
 
     place(make_label(this, "Label1", QStringLiteral("按揭贷款小贴士:")), 6360, 240, 1695, 195);
     L_Normal_ = make_label(this, "L_Normal", QStringLiteral("F1 = 标准计算器"));
@@ -221,11 +233,12 @@ void House::create_controls() {
     connect(Combo_Youhui_, &QComboBox::activated, this, &House::on_direction_chosen);
     connect(Combo_Youhui_, &QComboBox::currentIndexChanged, this, &House::sync_float_box);
     connect(Cmd_OK_, &QPushButton::clicked, this, &House::on_compute);
+    connect(Cmd_Schedule_, &QPushButton::clicked, this, &House::on_schedule);
 }
 
 void House::set_tab_order() {
-    QWidget* const order[] = {Cmd_OK_,   Combo_Years_, T_lilv_, Combo_Youhui_,
-                              T_Fudong_, T_Cash_,      T_TXT_};
+    QWidget* const order[] = {Cmd_OK_,       Cmd_Schedule_, Combo_Years_, T_lilv_,
+                              Combo_Youhui_, T_Fudong_,     T_Cash_,      T_TXT_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
@@ -393,6 +406,25 @@ void House::on_compute() {
     L_LX1_->setText(QString::fromStdString(results.instalment_interest));
     L_YG2_->setText(QString::fromStdString(results.principal_payment));
     L_LX2_->setText(QString::fromStdString(results.principal_interest));
+    // The plan needs figures in its range (a negative amount, for one, has none).
+    last_loan_ = input;
+    Cmd_Schedule_->setEnabled(std::holds_alternative<m::LoanTerms>(m::loan_terms(input)));
+}
+
+// Opens the schedule of the loan last computed, in place of one already open.
+void House::on_schedule() {
+    if (schedule_) {
+        schedule_->close();
+    }
+    schedule_ = open_schedule_(this, last_loan_);
+    if (!schedule_) {
+        present_message_(this, QStringLiteral("无法打开还款明细：找不到它的程序模块。"),
+                         QStringLiteral("提醒"), QMessageBox::Warning);
+        return;
+    }
+    schedule_->show();
+    schedule_->raise();
+    schedule_->activateWindow();
 }
 
 }  // namespace orvane

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
 
-#include "ui/mortgage/house_tips.h"
+#include "mortgage/repayment.h"
 #include "startup/calculator_kind.h"
+#include "ui/mortgage/house_tips.h"
 
 class QComboBox;
 class QGroupBox;
@@ -28,9 +30,15 @@ class House : public QWidget {
     using MessagePresenter = std::function<void(QWidget* parent, const QString& text,
                                                 const QString& title, QMessageBox::Icon icon)>;
 
+    // Makes the schedule window (还款明细) for a loan, owned by `parent` and not yet shown; null
+    // when it cannot be made. Tests replace the one that loads the schedule module.
+    using ScheduleOpener =
+        std::function<QWidget*(QWidget* parent, const mortgage::RepaymentInput& input)>;
+
     explicit House(QWidget* parent = nullptr);
 
     void setMessagePresenter(MessagePresenter presenter);
+    void set_schedule_opener(ScheduleOpener opener);
 
   signals:
     // F1 or L_Normal: Standard; F2 or L_BDS: Expression. The receiver may destroy this
@@ -50,11 +58,15 @@ class House : public QWidget {
     void on_direction_chosen();
     void sync_float_box();
     void on_compute();
+    void on_schedule();
     bool is_background(const QPoint& pos) const;
     void set_switch_colour(QLabel* label, const QColor& colour);
 
     mortgage::HouseTips tips_;
     MessagePresenter present_message_;
+    ScheduleOpener open_schedule_;
+    mortgage::RepaymentInput last_loan_;
+    QPointer<QWidget> schedule_;
     bool background_pressed_ = false;
 
     QPlainTextEdit* T_TXT_ = nullptr;
@@ -70,6 +82,7 @@ class House : public QWidget {
     QLineEdit* T_Fudong_ = nullptr;
     QLineEdit* T_Cash_ = nullptr;
     QPushButton* Cmd_OK_ = nullptr;
+    QPushButton* Cmd_Schedule_ = nullptr;
     QLabel* L_Normal_ = nullptr;
     QLabel* L_BDS_ = nullptr;
 };
