@@ -1,9 +1,12 @@
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -108,6 +111,8 @@ class HouseWindowTest : public QObject {
     void functionKeysRequestASwitch();
     void switchLabelsRequestASwitchAndTurnRedUnderThePointer();
     void sizeIsFixed();
+    void scheduleButtonOpensThePlanOfTheLastLoan();
+    void scheduleModuleIsLoadedOnlyWhenPressed();
 };
 
 void HouseWindowTest::opensEmptyWithFocusOnTheButton() {
@@ -214,18 +219,28 @@ void HouseWindowTest::keyboardChoiceOfDirectionCountsAsAChoice() {
 
 void HouseWindowTest::tabVisitsTheInputsInOrder_data() {
     QTest::addColumn<int>("direction");
+    QTest::addColumn<bool>("computed");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("float box disabled")
-        << -1 << QStringList{"Combo_Years", "T_lilv", "Combo_Youhui", "T_Cash", "T_TXT", "Cmd_OK"};
+        << -1 << false
+        << QStringList{"Combo_Years", "T_lilv", "Combo_Youhui", "T_Cash", "T_TXT", "Cmd_OK"};
+    QTest::newRow("schedule button after a computation")
+        << -1 << true << QStringList{"Cmd_Schedule", "Combo_Years", "T_lilv", "Combo_Youhui",
+                                     "T_Cash",       "T_TXT",       "Cmd_OK"};
     QTest::newRow("float box enabled")
-        << 1 << QStringList{"Combo_Years", "T_lilv", "Combo_Youhui", "T_Fudong",
-                            "T_Cash",      "T_TXT",  "Cmd_OK"};
+        << 1 << false << QStringList{"Combo_Years", "T_lilv", "Combo_Youhui", "T_Fudong",
+                                     "T_Cash",      "T_TXT",  "Cmd_OK"};
 }
 
 void HouseWindowTest::tabVisitsTheInputsInOrder() {
     QFETCH(int, direction);
+    QFETCH(bool, computed);
     QFETCH(QStringList, expected);
     Fixture f;
+    if (computed) {
+        f.fill("20", "6", 0, QString(), "10");
+        f.compute();
+    }
     if (direction >= 0) {
         f.choose("Combo_Youhui", direction);
     }
@@ -436,6 +451,95 @@ void HouseWindowTest::sizeIsFixed() {
     QCOMPARE(f.house->size(), designed);
     QVERIFY(f.house->windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(f.house->windowFlags() & Qt::WindowMaximizeButtonHint));
+}
+
+// 还款明细 overlaps nothing, waits for a computed loan, and opens the plan of the loan last
+// computed in place of one already open.
+void HouseWindowTest::scheduleButtonOpensThePlanOfTheLastLoan() {
+    Fixture f;
+    QList<orvane::mortgage::RepaymentInput> opened;
+    QList<QPointer<QWidget>> windows;
+    f.house->set_schedule_opener([&](QWidget* parent, const orvane::mortgage::RepaymentInput& in) {
+        opened.append(in);
+        auto* window = new QWidget(parent, Qt::Window);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        windows.append(window);
+        return window;
+    });
+    auto* button = f.get<QPushButton>("Cmd_Schedule");
+    QCOMPARE(button->text(), QStringLiteral("还款明细"));
+    QVERIFY(f.house->rect().contains(button->geometry()));
+    for (QWidget* other : f.house->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other != button && other->isVisible()) {
+            QVERIFY2(!other->geometry().intersects(button->geometry()),
+                     qPrintable(other->objectName()));
+        }
+    }
+    QVERIFY(!button->isEnabled());
+    f.fill("20", "6", 0, QString(), "");
+    f.compute();  // fails: no amount
+    QVERIFY(!button->isEnabled());
+
+    f.type("T_Cash", QStringLiteral("10"));
+    f.compute();
+    QVERIFY(button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(opened[0].amount, std::string("10"));
+    QVERIFY(windows[0]->isVisible());
+
+    // A failed computation keeps the last loan; a new one replaces it and the open window.
+    f.type("T_lilv", QStringLiteral("6.5.1"));
+    f.compute();
+    QVERIFY(button->isEnabled());
+    f.type("T_lilv", QStringLiteral("5"));
+    f.compute();
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(opened.size(), 2);
+    QCOMPARE(opened[1].base_rate, std::string("5"));
+    QTRY_VERIFY(windows[0].isNull());
+    QVERIFY(windows[1]->isVisible());
+
+    // A loan the plan cannot take (a negative amount) leaves the button disabled.
+    f.messages.clear();
+    f.type("T_Cash", QStringLiteral("-10"));
+    f.compute();
+    QVERIFY(f.messages.isEmpty());
+    QVERIFY(!button->isEnabled());
+
+    // Without a schedule window the press says so.
+    f.type("T_Cash", QStringLiteral("10"));
+    f.compute();
+    f.house->set_schedule_opener([](QWidget*, const orvane::mortgage::RepaymentInput&) {
+        return static_cast<QWidget*>(nullptr);
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(f.messages.size(), 1);
+    QVERIFY(f.messages[0].text.contains(QStringLiteral("还款明细")));
+}
+
+bool charts_loaded() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Charts");
+}
+
+// The chart libraries enter the process with the schedule module, when 还款明细 is pressed.
+void HouseWindowTest::scheduleModuleIsLoadedOnlyWhenPressed() {
+    qputenv("ORVANE_SCHEDULE_MODULE", ORVANE_TEST_SCHEDULE_MODULE);
+    Fixture f;
+    f.fill("20", "6", 0, QString(), "10");
+    f.compute();
+    QVERIFY(!charts_loaded());
+    QTest::mouseClick(f.get<QPushButton>("Cmd_Schedule"), Qt::LeftButton);
+    QVERIFY(f.messages.isEmpty());
+    QVERIFY(charts_loaded());
+    auto* schedule = f.house->findChild<QWidget*>(QStringLiteral("ScheduleWindow"));
+    QVERIFY(schedule != nullptr);
+    QVERIFY(schedule->isVisible());
+    QCOMPARE(schedule->windowTitle(), QStringLiteral("还款明细"));
+    auto* table = schedule->findChild<QAbstractItemView*>(QStringLiteral("table_equal_instalment"));
+    QVERIFY(table != nullptr);
+    QCOMPARE(table->model()->rowCount(), 241);
 }
 
 QTEST_MAIN(HouseWindowTest)
