@@ -57,6 +57,8 @@ void ScheduleChart::set_plan(const mortgage::Plan& plan) {
     money->setRange(0, largest_month * 1.05 + 1);
     auto* owed = make_axis(QStringLiteral("剩余本金(万元)"), "%.1f");
     owed->setRange(0, largest_balance * 1.05 + 0.01);
+    money->applyNiceNumbers();
+    owed->applyNiceNumbers();
     chart->addAxis(months, Qt::AlignBottom);
     chart->addAxis(money, Qt::AlignLeft);
     chart->addAxis(owed, Qt::AlignRight);

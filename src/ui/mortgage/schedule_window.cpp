@@ -142,6 +142,7 @@ void ScheduleWindow::create_controls() {
         table->setModel(models_[slot(scheme)]);
         table->verticalHeader()->hide();
         table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
         table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
         table->setSelectionBehavior(QAbstractItemView::SelectRows);
         table->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
