@@ -151,9 +151,11 @@ void ScheduleWindow::create_controls() {
         note->setWordWrap(true);
         note->setObjectName(QStringLiteral("note"));
         if (scheme == m::Scheme::equal_instalment) {
-            note->setText(QStringLiteral("每期月供取 %1 元，利息按上期剩余本金逐月计算到分；"
-                                         "末期月供含分的舍入差额，使剩余本金正好为零。")
-                              .arg(money(terms_.instalment_payment)));
+            note->setText(
+                QStringLiteral(
+                    "每期月供取“月还款额” %1 元（到分），利息按剩余本金逐月计算到分，"
+                    "末期月供含舍入差额；长期贷款的利息合计因此可能与“期满时的利息”相差几元。")
+                    .arg(money(terms_.instalment_payment)));
         } else {
             note->setText(
                 QStringLiteral("每月本金按整元 %1 元计（贷款÷期数后四舍五入），末期取余数；"
