@@ -13,11 +13,12 @@ add_custom_target(orvane_deb_changelog ALL DEPENDS ${_changelog})
 install(FILES ${CMAKE_SOURCE_DIR}/cmake/deb/copyright ${_changelog}
         DESTINATION ${_doc_dir} COMPONENT desktop)
 
-# The voice module calls no C library function itself, so --as-needed would leave libc out of
-# its needed libraries; Debian expects every shared object to name it.
-if(TARGET orvane_voice_output)
-  target_link_options(orvane_voice_output PRIVATE
-                      "LINKER:--push-state,--no-as-needed,-lc,--pop-state")
+# The two modules may call no C library function themselves, so --as-needed could leave libc
+# out of their needed libraries; Debian expects every shared object to name it.
+if(ORVANE_GUI)
+  foreach(module orvane_voice_output orvane_schedule_module)
+    target_link_options(${module} PRIVATE "LINKER:--push-state,--no-as-needed,-lc,--pop-state")
+  endforeach()
 endif()
 
 set(CPACK_GENERATOR DEB)

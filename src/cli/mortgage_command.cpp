@@ -1,13 +1,18 @@
-// orvane-cli mortgage: the mortgage window's computation on the five input texts.
+// orvane-cli mortgage: the mortgage window's computation on the five input texts, or with
+// --schedule the month-by-month plan of both schemes as CSV.
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
 #include "cli/command_registry.h"
 #include "mortgage/repayment.h"
+#include "mortgage/schedule.h"
+#include "mortgage/schedule_csv.h"
 
 namespace {
 
@@ -36,6 +41,64 @@ std::vector<std::string> with_empty_values(int argc, char** argv) {
     return args;
 }
 
+// "AMOUNT@MONTH": yuan with at most two decimals, then a whole month number.
+std::optional<orvane::mortgage::Prepayment> read_prepayment(const std::string& text) {
+    const std::size_t at = text.find('@');
+    if (at == std::string::npos) {
+        return std::nullopt;
+    }
+    const auto amount = orvane::mortgage::parse_cents(text.substr(0, at));
+    const std::string month = text.substr(at + 1);
+    if (!amount || *amount <= 0 || month.empty() || month.size() > 4 ||
+        month.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    return orvane::mortgage::Prepayment{*amount, std::stoi(month)};
+}
+
+struct ScheduleRequest {
+    bool wanted = false;
+    std::string prepay;
+    std::string mode = "shorten";
+};
+
+// Prints the CSV of both plans; validation failures go to stderr with exit code 1.
+int print_schedule(const orvane::mortgage::RepaymentInput& input, const ScheduleRequest& request) {
+    namespace m = orvane::mortgage;
+    const auto outcome = m::loan_terms(input);
+    if (const auto* failure = std::get_if<m::ValidationFailure>(&outcome)) {
+        std::cerr << terminal_lines(failure->message) << '\n';
+        return 1;
+    }
+    if (const auto* failure = std::get_if<m::PlanFailure>(&outcome)) {
+        std::cerr << failure->message << '\n';
+        return 1;
+    }
+    const auto& terms = std::get<m::LoanTerms>(outcome);
+    std::optional<m::Prepayment> prepay;
+    if (!request.prepay.empty()) {
+        prepay = read_prepayment(request.prepay);
+        if (!prepay || prepay->month < 1 || prepay->month > terms.months) {
+            std::cerr
+                << "提前还款须写成 金额@月份：金额以元计（大于零，至多两位小数），月份为 1 到 "
+                << terms.months << "。\n";
+            return 1;
+        }
+        prepay->mode = request.mode == "reduce" ? m::PrepayMode::reduce : m::PrepayMode::shorten;
+    }
+    std::vector<m::Plan> plans;
+    for (const auto scheme : {m::Scheme::equal_instalment, m::Scheme::equal_principal}) {
+        auto plan = prepay ? m::make_plan(terms, scheme, *prepay) : m::make_plan(terms, scheme);
+        if (!plan) {
+            std::cerr << m::kPlanOutOfRange << '\n';
+            return 1;
+        }
+        plans.push_back(std::move(*plan));
+    }
+    std::cout << m::schedule_csv(plans, m::CsvStyle::terminal);
+    return 0;
+}
+
 int run_mortgage(int argc, char** argv) {
     namespace m = orvane::mortgage;
     CLI::App app{
@@ -53,6 +116,19 @@ int run_mortgage(int argc, char** argv) {
         ->check(CLI::IsMember({std::string(), std::string(m::kRaise), std::string(m::kLower)}));
     app.add_option("--float", input.float_percent, "rate float in percent, as typed");
     app.add_option("--amount", input.amount, "loan amount in units of 10,000 yuan, as typed");
+    ScheduleRequest schedule;
+    auto* schedule_flag = app.add_flag(
+        "--schedule", schedule.wanted,
+        "print the month-by-month plan of both schemes as CSV instead of the four results");
+    auto* prepay_option =
+        app.add_option("--prepay", schedule.prepay,
+                       "early repayment AMOUNT@MONTH: yuan paid on top of that month's payment")
+            ->needs(schedule_flag);
+    app.add_option("--prepay-mode", schedule.mode,
+                   "after the early repayment keep the payment (shorten, the default) or the "
+                   "term (reduce)")
+        ->check(CLI::IsMember({"shorten", "reduce"}))
+        ->needs(prepay_option);
     try {
         auto args = with_empty_values(argc, argv);
         std::vector<char*> pointers;
@@ -65,6 +141,9 @@ int run_mortgage(int argc, char** argv) {
         return code == 0 ? 0 : 2;
     }
 
+    if (schedule.wanted) {
+        return print_schedule(input, schedule);
+    }
     const auto outcome = m::compute_repayment(input);
     if (const auto* failure = std::get_if<m::ValidationFailure>(&outcome)) {
         std::cerr << terminal_lines(failure->message) << '\n';

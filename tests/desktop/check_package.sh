@@ -20,6 +20,7 @@ dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort >"$work
     echo usr/bin/orvane-calculator
     echo usr/bin/orvane-cli
     echo usr/lib/orvane-calculator/orvane-voice-output.so
+    echo usr/lib/orvane-calculator/orvane-mortgage-schedule.so
     echo usr/share/applications/org.orvane.Calculator.desktop
     echo usr/share/metainfo/org.orvane.Calculator.metainfo.xml
     echo usr/share/bash-completion/completions/orvane-cli
@@ -37,7 +38,7 @@ diff -u "$work/expected" "$work/files" || fail "package contents differ (- expec
 
 # Dependencies from dpkg-shlibdeps: the Qt libraries the binaries and the module link.
 depends="$(dpkg-deb -f "$deb" Depends)"
-for library in libc6 libqt6core6 libqt6widgets6 libqt6multimedia6; do
+for library in libc6 libqt6core6 libqt6widgets6 libqt6multimedia6 libqt6charts6; do
     grep -Eq "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = orvane-calculator ] || fail "package name"

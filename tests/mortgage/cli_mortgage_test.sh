@@ -44,7 +44,29 @@ expect 1 "" "请输入贷款金额。" -- --years 20 --rate 6
 expect 1 "" "贷款金额不是有效的数字" -- --years 20 --rate 6 --amount ten
 expect 1 "" "请输入利率浮动的百分比。" -- --years 20 --rate 6 --direction 上浮 --amount 10
 
+# Values that begin with "-" are values, not options.
+expect 1 "" "您输入的基准利率似乎不正确" -- --years 20 --rate -6 --amount 10
+expect 1 "" "您输入的基准利率似乎不正确" -- --years 20 --rate --amount --amount 10
+expect 1 "" "贷款金额不是有效的数字" -- --years 20 --rate 6 --amount -abc
+expect 1 "" "贷款金额不是有效的数字" -- --years 20 --rate 6 --amount -
+expect 0 "699.23|67815.71|891.67|57192.09" "" -- --years 20 --rate 6 --direction 上浮 --float -5 --amount 10
+expect 0 "-716.43|-71943.45|-916.67|-60202.2" "" -- --years 20 --rate 6 --amount -10
+
+# The plan: the first rows, validation failures and the early-repayment checks.
+expect 1 "" "请选择贷款期限。" -- --schedule --rate 6 --amount 10
+expect 1 "" "超出还款明细的计算范围" -- --schedule --years 20 --rate 6 --amount -10
+expect 1 "" "超出还款明细的计算范围" -- --schedule --years 20 --rate 6 --direction 下浮 --float 150 --amount 10
+expect 1 "" "月份为 1 到 240" -- --schedule --years 20 --rate 6 --amount 10 --prepay 20000@0
+expect 1 "" "月份为 1 到 240" -- --schedule --years 20 --rate 6 --amount 10 --prepay 20000@241
+expect 1 "" "月份为 1 到 240" -- --schedule --years 20 --rate 6 --amount 10 --prepay -5@3
+expect 1 "" "月份为 1 到 240" -- --schedule --years 20 --rate 6 --amount 10 --prepay 20000
+expect 1 "" "月份为 1 到 240" -- --schedule --years 20 --rate 6 --amount 10 --prepay 0@3
+expect 1 "" "月份为 1 到 240" -- --schedule --years 20 --rate 6 --amount 10 --prepay 1.234@3
+
 # Usage errors: exit 2.
+expect 2 "" "--schedule" -- --years 20 --rate 6 --amount 10 --prepay 20000@12
+expect 2 "" "--prepay" -- --schedule --years 20 --rate 6 --amount 10 --prepay-mode reduce
+expect 2 "" "--prepay-mode" -- --schedule --years 20 --rate 6 --amount 10 --prepay 1@2 --prepay-mode less
 expect 2 "" "--bogus" -- --bogus 1
 expect 2 "" "--years" -- --years
 expect 2 "" "--years" -- --years 40 --rate 6 --amount 10
@@ -59,6 +81,74 @@ fi
 
 "$cli" mortgage --help >"$out" 2>"$err" || { echo "FAIL: --help exit $?"; failures=$((failures + 1)); }
 grep -q -- "--direction" "$out" || { echo "FAIL: --help lists no options"; failures=$((failures + 1)); }
+
+# schedule_check NAME AWK-PROGRAM ARGS...: the awk program reads the CSV and prints "ok".
+schedule_check() {
+    name=$1 program=$2
+    shift 2
+    "$cli" mortgage --schedule "$@" >"$out" 2>"$err"
+    code=$?
+    got=$(awk -F, "$program" "$out")
+    if [ "$code" != 0 ] || [ -s "$err" ] || [ "$got" != ok ]; then
+        echo "FAIL [$name]: exit $code, stderr '$(cat "$err")', check said '$got'"
+        failures=$((failures + 1))
+    fi
+}
+
+# Header, LF line ends, 240 months of each scheme in order, two decimals everywhere, every
+# row balanced, principal summing to the loan and the balance ending at 0.00.
+plan_rules='
+NR == 1 { if ($0 != "scheme,month,payment,principal,interest,balance") bad = "header " $0; next }
+/\r/ { bad = "CR in line " NR }
+{
+    if ($1 != scheme) { if (scheme != "" && last != "0.00") bad = scheme " ends at " last; scheme = $1; m = 0 }
+    m++; if ($2 != m) bad = "month " $2 " at line " NR
+    for (i = 3; i <= 6; i++) if ($i !~ /^[0-9]+\.[0-9][0-9]$/) bad = "number " $i " at line " NR
+    if (sprintf("%.2f", $4 + $5) != $3) bad = "row " NR " does not balance"
+    months[$1] = m; paid[$1] += $4; interest[$1] += $5; last = $6
+}
+END {
+    if (last != "0.00") bad = "ends at " last
+    if (bad == "") bad = check()
+    print (bad == "" ? "ok" : bad)
+}'
+schedule_check "20 years" "$plan_rules"'
+function check() {
+    if (months["equal_instalment"] != 240 || months["equal_principal"] != 240) return "months"
+    if (sprintf("%.2f", paid["equal_instalment"]) != "100000.00") return "instalment principal"
+    if (sprintf("%.2f", paid["equal_principal"]) != "100000.00") return "principal principal"
+    # Within one yuan of the totals of the window, 71943.45 and 60202.2.
+    d = interest["equal_instalment"] - 71943.45; if (d > 1 || d < -1) return "interest " interest["equal_instalment"]
+    d = interest["equal_principal"] - 60202.2; if (d > 1 || d < -1) return "interest " interest["equal_principal"]
+    return ""
+}' --years 20 --rate 6 --amount 10
+schedule_check "first and last rows" "$plan_rules"'
+function check() { return "" }
+NR == 2 && $0 != "equal_instalment,1,716.43,216.43,500.00,99783.57" { bad = "first row " $0 }
+NR == 242 && $0 != "equal_principal,1,917.00,417.00,500.00,99583.00" { bad = "first share row " $0 }
+NR == 481 && $0 != "equal_principal,240,338.68,337.00,1.68,0.00" { bad = "last row " $0 }' \
+    --years 20 --rate 6 --amount 10
+# Shorten: 168 and 192 months, the early repayment inside month 12.
+schedule_check "prepay shorten" "$plan_rules"'
+function check() {
+    if (months["equal_instalment"] != 168 || months["equal_principal"] != 192) return "months"
+    return ""
+}
+$2 == 12 && $1 == "equal_instalment" && $0 != "equal_instalment,12,20716.43,20228.64,487.79,77330.21" { bad = $0 }' \
+    --years 20 --rate 6 --amount 10 --prepay 20000@12
+# Reduce: the term stays, the payment after month 12 falls to 569.21.
+schedule_check "prepay reduce" "$plan_rules"'
+function check() {
+    if (months["equal_instalment"] != 240 || months["equal_principal"] != 240) return "months"
+    return ""
+}
+$1 == "equal_instalment" && $2 == 13 && $3 != "569.21" { bad = "payment " $3 }
+$1 == "equal_principal" && $2 == 13 && $4 != "329.00" { bad = "share " $4 }' \
+    --years 20 --rate 6 --amount 10 --prepay 20000@12 --prepay-mode reduce
+# More than is owed ends both plans in that month.
+schedule_check "prepay all" "$plan_rules"'
+function check() { return (months["equal_instalment"] == 3 && months["equal_principal"] == 3) ? "" : "months" }' \
+    --years 5 --rate 4 --amount 1 --prepay 999999@3
 
 [ "$failures" = 0 ] && echo "all cases passed"
 exit "$failures"

@@ -17,8 +17,10 @@
 #include <variant>
 
 #include "mortgage/repayment.h"
+#include "mortgage/schedule.h"
 #include "ui/common/fonts.h"
 #include "ui/common/twips.h"
+#include "ui/mortgage/schedule_module.h"
 
 namespace orvane {
 namespace {
@@ -95,7 +97,8 @@ House::House(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint),
       tips_(mortgage::HouseTips::build()),
-      present_message_(show_message_box) {
+      present_message_(show_message_box),
+      open_schedule_(open_schedule_window) {
     setObjectName(QStringLiteral("House"));
     setWindowTitle(QStringLiteral("Orvane按揭贷款计算器"));
     setFont(ui_font(Face::sim_sun, 10.5));
@@ -118,6 +121,10 @@ House::House(QWidget* parent)
 
 void House::set_message_presenter(MessagePresenter presenter) {
     present_message_ = presenter ? std::move(presenter) : MessagePresenter(show_message_box);
+}
+
+void House::set_schedule_opener(ScheduleOpener opener) {
+    open_schedule_ = opener ? std::move(opener) : ScheduleOpener(open_schedule_window);
 }
 
 void House::create_controls() {
@@ -184,6 +191,11 @@ void House::create_controls() {
     compute_button_ = new QPushButton(QStringLiteral("计算(&O)"), this);
     compute_button_->setObjectName(QStringLiteral("Cmd_OK"));
     place(compute_button_, 4800, 4140, 1275, 435);
+    // Left of Cmd_OK, below the equal-principal frame; usable once a loan has been computed.
+    schedule_button_ = new QPushButton(QStringLiteral("还款明细"), this);
+    schedule_button_->setObjectName(QStringLiteral("Cmd_Schedule"));
+    schedule_button_->setEnabled(false);
+    place(schedule_button_, 3420, 4140, 1275, 435);
 
     place(make_label(this, "Label1", QStringLiteral("按揭贷款小贴士:")), 6360, 240, 1695, 195);
     standard_switch_ = make_label(this, "L_Normal", QStringLiteral("F1 = 标准计算器"));
@@ -223,11 +235,12 @@ void House::create_controls() {
     connect(float_direction_list_, &QComboBox::activated, this, &House::on_direction_chosen);
     connect(float_direction_list_, &QComboBox::currentIndexChanged, this, &House::sync_float_box);
     connect(compute_button_, &QPushButton::clicked, this, &House::on_compute);
+    connect(schedule_button_, &QPushButton::clicked, this, &House::on_schedule);
 }
 
 void House::set_tab_order() {
-    QWidget* const order[] = {compute_button_, term_list_,  base_rate_box_, float_direction_list_,
-                              float_box_,      amount_box_, tips_box_};
+    QWidget* const order[] = {compute_button_,       schedule_button_, term_list_,  base_rate_box_,
+                              float_direction_list_, float_box_,       amount_box_, tips_box_};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
@@ -395,6 +408,25 @@ void House::on_compute() {
     instalment_interest_->setText(QString::fromStdString(results.instalment_interest));
     principal_first_payment_->setText(QString::fromStdString(results.principal_payment));
     principal_interest_->setText(QString::fromStdString(results.principal_interest));
+    // The plan needs figures in its range (a negative amount, for one, has none).
+    last_loan_ = input;
+    schedule_button_->setEnabled(std::holds_alternative<m::LoanTerms>(m::loan_terms(input)));
+}
+
+// Opens the schedule of the loan last computed, in place of one already open.
+void House::on_schedule() {
+    if (schedule_) {
+        schedule_->close();
+    }
+    schedule_ = open_schedule_(this, last_loan_);
+    if (!schedule_) {
+        present_message_(this, QStringLiteral("无法打开还款明细：找不到它的程序模块。"),
+                         QStringLiteral("提醒"), QMessageBox::Warning);
+        return;
+    }
+    schedule_->show();
+    schedule_->raise();
+    schedule_->activateWindow();
 }
 
 }  // namespace orvane

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <functional>
 
+#include "mortgage/repayment.h"
 #include "startup/calculator_kind.h"
 #include "ui/mortgage/house_tips.h"
 
@@ -28,9 +30,15 @@ class House : public QWidget {
     using MessagePresenter = std::function<void(QWidget* parent, const QString& text,
                                                 const QString& title, QMessageBox::Icon icon)>;
 
+    // Makes the schedule window (还款明细) for a loan, owned by `parent` and not yet shown; null
+    // when it cannot be made. Tests replace the one that loads the schedule module.
+    using ScheduleOpener =
+        std::function<QWidget*(QWidget* parent, const mortgage::RepaymentInput& input)>;
+
     explicit House(QWidget* parent = nullptr);
 
     void set_message_presenter(MessagePresenter presenter);
+    void set_schedule_opener(ScheduleOpener opener);
 
   signals:
     // F1 or L_Normal: Standard; F2 or L_BDS: Expression. The receiver may destroy this
@@ -50,11 +58,15 @@ class House : public QWidget {
     void on_direction_chosen();
     void sync_float_box();
     void on_compute();
+    void on_schedule();
     bool is_background(const QPoint& pos) const;
     void set_switch_colour(QLabel* label, const QColor& colour);
 
     mortgage::HouseTips tips_;
     MessagePresenter present_message_;
+    ScheduleOpener open_schedule_;
+    mortgage::RepaymentInput last_loan_;
+    QPointer<QWidget> schedule_;
     bool background_pressed_ = false;
 
     // The controls; each widget's objectName is its control name, which tests look up:
@@ -62,7 +74,8 @@ class House : public QWidget {
     //   instalment_payment_ L_YG1, instalment_interest_ L_LX1, principal_first_payment_ L_YG2,
     //   principal_interest_ L_LX2, term_list_ Combo_Years, base_rate_box_ T_lilv,
     //   float_direction_list_ Combo_Youhui, float_box_ T_Fudong, amount_box_ T_Cash,
-    //   compute_button_ Cmd_OK, standard_switch_ L_Normal, expression_switch_ L_BDS.
+    //   compute_button_ Cmd_OK, schedule_button_ Cmd_Schedule, standard_switch_ L_Normal,
+    //   expression_switch_ L_BDS.
     QPlainTextEdit* tips_box_ = nullptr;
     QGroupBox* instalment_frame_ = nullptr;
     QGroupBox* principal_frame_ = nullptr;
@@ -76,6 +89,7 @@ class House : public QWidget {
     QLineEdit* float_box_ = nullptr;
     QLineEdit* amount_box_ = nullptr;
     QPushButton* compute_button_ = nullptr;
+    QPushButton* schedule_button_ = nullptr;
     QLabel* standard_switch_ = nullptr;
     QLabel* expression_switch_ = nullptr;
 };

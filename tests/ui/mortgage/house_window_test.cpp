@@ -1,9 +1,12 @@
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -89,28 +92,30 @@ class HouseWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void opens_empty_with_focus_on_the_button();
-    void lists_hold_their_items();
-    void tips_follow_the_events_data();
-    void tips_follow_the_events();
-    void direction_enables_the_float_box();
-    void keyboard_choice_of_direction_counts_as_a_choice();
-    void tab_visits_the_inputs_in_order_data();
-    void tab_visits_the_inputs_in_order();
-    void computes_the_two_schemes_data();
-    void computes_the_two_schemes();
-    void failure_shows_its_message_and_moves_the_focus_data();
-    void failure_shows_its_message_and_moves_the_focus();
-    void failure_keeps_the_previous_results();
-    void real_message_box_hands_the_focus_to_the_field();
-    void alt_o_presses_the_button();
-    void function_keys_request_a_switch_data();
-    void function_keys_request_a_switch();
-    void switch_labels_request_a_switch_and_turn_red_under_the_pointer();
-    void size_is_fixed();
+    void opensEmptyWithFocusOnTheButton();
+    void listsHoldTheirItems();
+    void tipsFollowTheEvents_data();
+    void tipsFollowTheEvents();
+    void directionEnablesTheFloatBox();
+    void keyboardChoiceOfDirectionCountsAsAChoice();
+    void tabVisitsTheInputsInOrder_data();
+    void tabVisitsTheInputsInOrder();
+    void computesTheTwoSchemes_data();
+    void computesTheTwoSchemes();
+    void failureShowsItsMessageAndMovesTheFocus_data();
+    void failureShowsItsMessageAndMovesTheFocus();
+    void failureKeepsThePreviousResults();
+    void realMessageBoxHandsTheFocusToTheField();
+    void altOPressesTheButton();
+    void functionKeysRequestASwitch_data();
+    void functionKeysRequestASwitch();
+    void switchLabelsRequestASwitchAndTurnRedUnderThePointer();
+    void sizeIsFixed();
+    void scheduleButtonOpensThePlanOfTheLastLoan();
+    void scheduleModuleIsLoadedOnlyWhenPressed();
 };
 
-void HouseWindowTest::opens_empty_with_focus_on_the_button() {
+void HouseWindowTest::opensEmptyWithFocusOnTheButton() {
     Fixture f;
     QCOMPARE(f.house->windowTitle(), QStringLiteral("Orvane按揭贷款计算器"));
     QCOMPARE(f.focused(), QStringLiteral("Cmd_OK"));
@@ -131,7 +136,7 @@ void HouseWindowTest::opens_empty_with_focus_on_the_button() {
              QStringLiteral("贷款金额:") + QString(23, ' ') + QStringLiteral("万元"));
 }
 
-void HouseWindowTest::lists_hold_their_items() {
+void HouseWindowTest::listsHoldTheirItems() {
     Fixture f;
     auto* years = f.get<QComboBox>("Combo_Years");
     QCOMPARE(years->count(), 26);
@@ -147,7 +152,7 @@ void HouseWindowTest::lists_hold_their_items() {
 }
 
 // Each row: a sequence of steps, then the tips expected afterwards.
-void HouseWindowTest::tips_follow_the_events_data() {
+void HouseWindowTest::tipsFollowTheEvents_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("expected");
     const auto tips = orvane::mortgage::HouseTips::build();
@@ -165,7 +170,7 @@ void HouseWindowTest::tips_follow_the_events_data() {
         << QStringList{"focus:Combo_Youhui", "click:Frame1"} << tips.float_tip();
 }
 
-void HouseWindowTest::tips_follow_the_events() {
+void HouseWindowTest::tipsFollowTheEvents() {
     QFETCH(QStringList, steps);
     QFETCH(QString, expected);
     Fixture f;
@@ -185,7 +190,7 @@ void HouseWindowTest::tips_follow_the_events() {
     QVERIFY(!f.tips().contains('\r'));
 }
 
-void HouseWindowTest::direction_enables_the_float_box() {
+void HouseWindowTest::directionEnablesTheFloatBox() {
     Fixture f;
     auto* box = f.get<QLineEdit>("T_Fudong");
     f.choose("Combo_Youhui", 1);
@@ -201,7 +206,7 @@ void HouseWindowTest::direction_enables_the_float_box() {
     QCOMPARE(f.focused(), QStringLiteral("T_Cash"));
 }
 
-void HouseWindowTest::keyboard_choice_of_direction_counts_as_a_choice() {
+void HouseWindowTest::keyboardChoiceOfDirectionCountsAsAChoice() {
     Fixture f;
     auto* list = f.get<QComboBox>("Combo_Youhui");
     list->setFocus(Qt::TabFocusReason);
@@ -212,20 +217,30 @@ void HouseWindowTest::keyboard_choice_of_direction_counts_as_a_choice() {
     QCOMPARE(f.focused(), QStringLiteral("T_Fudong"));
 }
 
-void HouseWindowTest::tab_visits_the_inputs_in_order_data() {
+void HouseWindowTest::tabVisitsTheInputsInOrder_data() {
     QTest::addColumn<int>("direction");
+    QTest::addColumn<bool>("computed");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("float box disabled")
-        << -1 << QStringList{"Combo_Years", "T_lilv", "Combo_Youhui", "T_Cash", "T_TXT", "Cmd_OK"};
+        << -1 << false
+        << QStringList{"Combo_Years", "T_lilv", "Combo_Youhui", "T_Cash", "T_TXT", "Cmd_OK"};
+    QTest::newRow("schedule button after a computation")
+        << -1 << true << QStringList{"Cmd_Schedule", "Combo_Years", "T_lilv", "Combo_Youhui",
+                                     "T_Cash",       "T_TXT",       "Cmd_OK"};
     QTest::newRow("float box enabled")
-        << 1 << QStringList{"Combo_Years", "T_lilv", "Combo_Youhui", "T_Fudong",
-                            "T_Cash",      "T_TXT",  "Cmd_OK"};
+        << 1 << false << QStringList{"Combo_Years", "T_lilv", "Combo_Youhui", "T_Fudong",
+                                     "T_Cash",      "T_TXT",  "Cmd_OK"};
 }
 
-void HouseWindowTest::tab_visits_the_inputs_in_order() {
+void HouseWindowTest::tabVisitsTheInputsInOrder() {
     QFETCH(int, direction);
+    QFETCH(bool, computed);
     QFETCH(QStringList, expected);
     Fixture f;
+    if (computed) {
+        f.fill("20", "6", 0, QString(), "10");
+        f.compute();
+    }
     if (direction >= 0) {
         f.choose("Combo_Youhui", direction);
     }
@@ -238,7 +253,7 @@ void HouseWindowTest::tab_visits_the_inputs_in_order() {
     QCOMPARE(visited, expected);
 }
 
-void HouseWindowTest::computes_the_two_schemes_data() {
+void HouseWindowTest::computesTheTwoSchemes_data() {
     QTest::addColumn<int>("direction");
     QTest::addColumn<QString>("floatText");
     QTest::addColumn<QStringList>("expected");
@@ -250,7 +265,7 @@ void HouseWindowTest::computes_the_two_schemes_data() {
                                 << QStringList{"665.49", "59718.19", "841.67", "51171.87"};
 }
 
-void HouseWindowTest::computes_the_two_schemes() {
+void HouseWindowTest::computesTheTwoSchemes() {
     QFETCH(int, direction);
     QFETCH(QString, floatText);
     QFETCH(QStringList, expected);
@@ -261,7 +276,7 @@ void HouseWindowTest::computes_the_two_schemes() {
     QCOMPARE(f.results(), expected);
 }
 
-void HouseWindowTest::failure_shows_its_message_and_moves_the_focus_data() {
+void HouseWindowTest::failureShowsItsMessageAndMovesTheFocus_data() {
     QTest::addColumn<QString>("years");
     QTest::addColumn<QString>("rate");
     QTest::addColumn<int>("direction");
@@ -301,7 +316,7 @@ void HouseWindowTest::failure_shows_its_message_and_moves_the_focus_data() {
                                              << "提醒" << warning << "T_Fudong";
 }
 
-void HouseWindowTest::failure_shows_its_message_and_moves_the_focus() {
+void HouseWindowTest::failureShowsItsMessageAndMovesTheFocus() {
     QFETCH(QString, years);
     QFETCH(QString, rate);
     QFETCH(int, direction);
@@ -322,7 +337,7 @@ void HouseWindowTest::failure_shows_its_message_and_moves_the_focus() {
     QCOMPARE(f.focused(), focus);
 }
 
-void HouseWindowTest::failure_keeps_the_previous_results() {
+void HouseWindowTest::failureKeepsThePreviousResults() {
     Fixture f;
     f.fill("20", "6", 0, QString(), "10");
     f.compute();
@@ -338,7 +353,7 @@ void HouseWindowTest::failure_keeps_the_previous_results() {
     QCOMPARE(f.results(), first);
 }
 
-void HouseWindowTest::real_message_box_hands_the_focus_to_the_field() {
+void HouseWindowTest::realMessageBoxHandsTheFocusToTheField() {
     Fixture f;
     f.house->set_message_presenter(nullptr);  // back to the real, modal message box
     f.fill("20", "", 0, QString(), "10");
@@ -362,7 +377,7 @@ void HouseWindowTest::real_message_box_hands_the_focus_to_the_field() {
     QCOMPARE(f.tips(), orvane::mortgage::HouseTips::build().base_rate_tip());
 }
 
-void HouseWindowTest::alt_o_presses_the_button() {
+void HouseWindowTest::altOPressesTheButton() {
     Fixture f;
     f.fill("20", "6", 0, QString(), "10");
     // Through the window system, where shortcuts are matched, with the caret in the amount.
@@ -372,7 +387,7 @@ void HouseWindowTest::alt_o_presses_the_button() {
     QTRY_COMPARE(f.get<QLabel>("L_YG1")->text(), QStringLiteral("716.43"));
 }
 
-void HouseWindowTest::function_keys_request_a_switch_data() {
+void HouseWindowTest::functionKeysRequestASwitch_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("target");
@@ -387,7 +402,7 @@ void HouseWindowTest::function_keys_request_a_switch_data() {
     QTest::newRow("F7 does nothing here") << "T_lilv" << int(Qt::Key_F7) << -1;
 }
 
-void HouseWindowTest::function_keys_request_a_switch() {
+void HouseWindowTest::functionKeysRequestASwitch() {
     QFETCH(QString, field);
     QFETCH(int, key);
     QFETCH(int, target);
@@ -404,7 +419,7 @@ void HouseWindowTest::function_keys_request_a_switch() {
     }
 }
 
-void HouseWindowTest::switch_labels_request_a_switch_and_turn_red_under_the_pointer() {
+void HouseWindowTest::switchLabelsRequestASwitchAndTurnRedUnderThePointer() {
     Fixture f;
     QSignalSpy spy(f.house.get(), &House::switch_requested);
     auto* normal = f.get<QLabel>("L_Normal");
@@ -428,7 +443,7 @@ void HouseWindowTest::switch_labels_request_a_switch_and_turn_red_under_the_poin
     QCOMPARE(spy[1][0].value<CalculatorKind>(), CalculatorKind::expression);
 }
 
-void HouseWindowTest::size_is_fixed() {
+void HouseWindowTest::sizeIsFixed() {
     Fixture f;
     const QSize designed(661, 315);  // 9915 by 4725 twips
     QCOMPARE(f.house->size(), designed);
@@ -436,6 +451,95 @@ void HouseWindowTest::size_is_fixed() {
     QCOMPARE(f.house->size(), designed);
     QVERIFY(f.house->windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(!(f.house->windowFlags() & Qt::WindowMaximizeButtonHint));
+}
+
+// 还款明细 overlaps nothing, waits for a computed loan, and opens the plan of the loan last
+// computed in place of one already open.
+void HouseWindowTest::scheduleButtonOpensThePlanOfTheLastLoan() {
+    Fixture f;
+    QList<orvane::mortgage::RepaymentInput> opened;
+    QList<QPointer<QWidget>> windows;
+    f.house->set_schedule_opener([&](QWidget* parent, const orvane::mortgage::RepaymentInput& in) {
+        opened.append(in);
+        auto* window = new QWidget(parent, Qt::Window);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        windows.append(window);
+        return window;
+    });
+    auto* button = f.get<QPushButton>("Cmd_Schedule");
+    QCOMPARE(button->text(), QStringLiteral("还款明细"));
+    QVERIFY(f.house->rect().contains(button->geometry()));
+    for (QWidget* other : f.house->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (other != button && other->isVisible()) {
+            QVERIFY2(!other->geometry().intersects(button->geometry()),
+                     qPrintable(other->objectName()));
+        }
+    }
+    QVERIFY(!button->isEnabled());
+    f.fill("20", "6", 0, QString(), "");
+    f.compute();  // fails: no amount
+    QVERIFY(!button->isEnabled());
+
+    f.type("T_Cash", QStringLiteral("10"));
+    f.compute();
+    QVERIFY(button->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(opened[0].amount, std::string("10"));
+    QVERIFY(windows[0]->isVisible());
+
+    // A failed computation keeps the last loan; a new one replaces it and the open window.
+    f.type("T_lilv", QStringLiteral("6.5.1"));
+    f.compute();
+    QVERIFY(button->isEnabled());
+    f.type("T_lilv", QStringLiteral("5"));
+    f.compute();
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(opened.size(), 2);
+    QCOMPARE(opened[1].base_rate, std::string("5"));
+    QTRY_VERIFY(windows[0].isNull());
+    QVERIFY(windows[1]->isVisible());
+
+    // A loan the plan cannot take (a negative amount) leaves the button disabled.
+    f.messages.clear();
+    f.type("T_Cash", QStringLiteral("-10"));
+    f.compute();
+    QVERIFY(f.messages.isEmpty());
+    QVERIFY(!button->isEnabled());
+
+    // Without a schedule window the press says so.
+    f.type("T_Cash", QStringLiteral("10"));
+    f.compute();
+    f.house->set_schedule_opener([](QWidget*, const orvane::mortgage::RepaymentInput&) {
+        return static_cast<QWidget*>(nullptr);
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(f.messages.size(), 1);
+    QVERIFY(f.messages[0].text.contains(QStringLiteral("还款明细")));
+}
+
+bool charts_loaded() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Charts");
+}
+
+// The chart libraries enter the process with the schedule module, when 还款明细 is pressed.
+void HouseWindowTest::scheduleModuleIsLoadedOnlyWhenPressed() {
+    qputenv("ORVANE_SCHEDULE_MODULE", ORVANE_TEST_SCHEDULE_MODULE);
+    Fixture f;
+    f.fill("20", "6", 0, QString(), "10");
+    f.compute();
+    QVERIFY(!charts_loaded());
+    QTest::mouseClick(f.get<QPushButton>("Cmd_Schedule"), Qt::LeftButton);
+    QVERIFY(f.messages.isEmpty());
+    QVERIFY(charts_loaded());
+    auto* schedule = f.house->findChild<QWidget*>(QStringLiteral("ScheduleWindow"));
+    QVERIFY(schedule != nullptr);
+    QVERIFY(schedule->isVisible());
+    QCOMPARE(schedule->windowTitle(), QStringLiteral("还款明细"));
+    auto* table = schedule->findChild<QAbstractItemView*>(QStringLiteral("table_equal_instalment"));
+    QVERIFY(table != nullptr);
+    QCOMPARE(table->model()->rowCount(), 241);
 }
 
 QTEST_MAIN(HouseWindowTest)

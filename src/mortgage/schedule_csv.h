@@ -1,0 +1,18 @@
+// The plans of both schemes as CSV: the terminal's form (English header, LF) and the form
+// saved for spreadsheet programs (Chinese header, byte-order mark, CR LF).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "mortgage/schedule.h"
+
+namespace orvane::mortgage {
+
+enum class CsvStyle { terminal, spreadsheet };
+
+// A header line, then every row of each plan in the order given; money with two decimals and
+// no separators.
+[[nodiscard]] std::string schedule_csv(const std::vector<Plan>& plans, CsvStyle style);
+
+}  // namespace orvane::mortgage

@@ -1,0 +1,262 @@
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QValueAxis>
+#include <memory>
+
+#include "ui/mortgage/schedule_model.h"
+#include "ui/mortgage/schedule_window.h"
+
+using orvane::ScheduleModel;
+using orvane::ScheduleWindow;
+namespace m = orvane::mortgage;
+
+namespace {
+
+const m::RepaymentInput kTwentyYears{"20", "6", "", "", "10"};
+
+struct Fixture {
+    std::unique_ptr<ScheduleWindow> window;
+    QStringList messages;
+    QString save_path;
+
+    explicit Fixture(const m::RepaymentInput& input = kTwentyYears)
+        : window(std::make_unique<ScheduleWindow>(input)) {
+        window->set_message_presenter(
+            [this](QWidget*, const QString& text) { messages.append(text); });
+        window->set_save_path_chooser([this](QWidget*) { return save_path; });
+        window->show();
+    }
+    template <typename T>
+    T* get(const char* name) const {
+        T* widget = window->findChild<T*>(QLatin1String(name));
+        if (widget == nullptr) {
+            qFatal("no control %s", name);
+        }
+        return widget;
+    }
+    QString cell(m::Scheme scheme, int row, int column) const {
+        const auto& model = window->model(scheme);
+        return model.data(model.index(row, column)).toString();
+    }
+    int rows(m::Scheme scheme) const { return window->model(scheme).rowCount(); }
+    void prepay(const QString& amount, int month, int mode) const {
+        get<QLineEdit>("prepay_amount")->setText(amount);
+        get<QSpinBox>("prepay_month")->setValue(month);
+        get<QComboBox>("prepay_mode")->setCurrentIndex(mode);
+        QTest::mouseClick(get<QPushButton>("prepay_apply"), Qt::LeftButton);
+    }
+    QByteArray export_bytes(const QString& path) {
+        save_path = path;
+        QTest::mouseClick(get<QPushButton>("export_csv"), Qt::LeftButton);
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+double amount(const QString& grouped) {
+    return QString(grouped).remove(u',').toDouble();
+}
+
+}  // namespace
+
+class ScheduleWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void tablesHoldEveryMonthAndTotals_data();
+    void tablesHoldEveryMonthAndTotals();
+    void tabsAndNotes();
+    void chartShowsTheShownPlan();
+    void earlyRepaymentChangesPlansAndShowsSavings_data();
+    void earlyRepaymentChangesPlansAndShowsSavings();
+    void earlyRepaymentRejectsABadAmount();
+    void exportWritesSpreadsheetCsv();
+    void exportReportsAFileThatCannotBeWritten();
+};
+
+void ScheduleWindowTest::tablesHoldEveryMonthAndTotals_data() {
+    QTest::addColumn<QStringList>("input");
+    QTest::addColumn<int>("months");
+    QTest::addColumn<QString>("loan");
+    QTest::addColumn<double>("instalment_interest");  // the captions L_LX1 and L_LX2
+    QTest::addColumn<double>("principal_interest");
+    QTest::newRow("20 years") << QStringList{"20", "6", "", "", "10"} << 240 << "100,000.00"
+                              << 71943.45 << 60202.2;
+    QTest::newRow("30 years") << QStringList{"30", "4.9", "", "", "150"} << 360 << "1,500,000.00"
+                              << 1365924.29 << 1105474.54;
+}
+
+void ScheduleWindowTest::tablesHoldEveryMonthAndTotals() {
+    QFETCH(QStringList, input);
+    QFETCH(int, months);
+    QFETCH(QString, loan);
+    QFETCH(double, instalment_interest);
+    QFETCH(double, principal_interest);
+    const auto results = std::get<m::RepaymentResults>(m::compute_repayment(
+        {input[0].toStdString(), input[1].toStdString(), "", "", input[4].toStdString()}));
+    QCOMPARE(QString::fromStdString(results.instalment_interest).toDouble(), instalment_interest);
+    QCOMPARE(QString::fromStdString(results.principal_interest).toDouble(), principal_interest);
+
+    Fixture f({input[0].toStdString(), input[1].toStdString(), "", "", input[4].toStdString()});
+    for (const auto scheme : {m::Scheme::equal_instalment, m::Scheme::equal_principal}) {
+        QCOMPARE(f.rows(scheme), months + 1);
+        QCOMPARE(f.cell(scheme, 0, ScheduleModel::month), QStringLiteral("1"));
+        QCOMPARE(f.cell(scheme, months - 1, ScheduleModel::month), QString::number(months));
+        QCOMPARE(f.cell(scheme, months - 1, ScheduleModel::balance), QStringLiteral("0.00"));
+        QCOMPARE(f.cell(scheme, months, ScheduleModel::month), QStringLiteral("合计"));
+        QCOMPARE(f.cell(scheme, months, ScheduleModel::principal), loan);
+        QCOMPARE(f.cell(scheme, months, ScheduleModel::balance), QString());
+        const double interest = amount(f.cell(scheme, months, ScheduleModel::interest));
+        QCOMPARE(amount(f.cell(scheme, months, ScheduleModel::payment)), amount(loan) + interest);
+        const double caption =
+            scheme == m::Scheme::equal_instalment ? instalment_interest : principal_interest;
+        QVERIFY2(std::abs(interest - caption) <= 1.0, qPrintable(QString::number(interest)));
+    }
+}
+
+void ScheduleWindowTest::tabsAndNotes() {
+    Fixture f;
+    auto* tabs = f.get<QTabWidget>("tabs");
+    QCOMPARE(tabs->count(), 2);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("等额本息"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("等额本金"));
+    // Thousands separators on screen.
+    QCOMPARE(f.cell(m::Scheme::equal_instalment, 0, ScheduleModel::balance),
+             QStringLiteral("99,783.57"));
+    QCOMPARE(f.cell(m::Scheme::equal_principal, 0, ScheduleModel::payment),
+             QStringLiteral("917.00"));
+    // The note under the equal-principal table names the share and the first month's caption.
+    const auto notes = tabs->widget(1)->findChildren<QLabel*>(QStringLiteral("note"));
+    QCOMPARE(notes.size(), 1);
+    QVERIFY(notes[0]->text().contains(QStringLiteral("417.00")));
+    QVERIFY(notes[0]->text().contains(QStringLiteral("916.67")));
+    QVERIFY(f.get<QLabel>("summary")->text().contains(QStringLiteral("100,000.00")));
+}
+
+void ScheduleWindowTest::chartShowsTheShownPlan() {
+    Fixture f;
+    const auto views = f.window->findChildren<QChartView*>();
+    QCOMPARE(views.size(), 2);
+    for (QChartView* view : views) {
+        const auto series = view->chart()->series();
+        QCOMPARE(series.size(), 3);
+        auto* balance = qobject_cast<QLineSeries*>(series[0]);
+        QVERIFY(balance != nullptr);
+        QCOMPARE(balance->count(), 241);
+        QCOMPARE(balance->at(0).y(), 10.0);  // 万元
+        QCOMPARE(balance->at(240).y(), 0.0);
+        QCOMPARE(qobject_cast<QLineSeries*>(series[1])->count(), 240);
+        QStringList titles;
+        for (QAbstractAxis* axis : view->chart()->axes()) {
+            titles << axis->titleText();
+        }
+        QVERIFY(titles.contains(QStringLiteral("期数")));
+    }
+    f.prepay(QStringLiteral("20000"), 12, 0);
+    auto* instalments = f.get<QTabWidget>("tabs")->widget(0)->findChild<QChartView*>();
+    QCOMPARE(qobject_cast<QLineSeries*>(instalments->chart()->series()[1])->count(), 168);
+}
+
+void ScheduleWindowTest::earlyRepaymentChangesPlansAndShowsSavings_data() {
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("mode");  // 0 缩短期限, 1 减少月供
+    QTest::addColumn<int>("instalment_months");
+    QTest::addColumn<int>("principal_months");
+    QTest::addColumn<QString>("savings");
+    QTest::newRow("shorten") << "20000" << 12 << 0 << 168 << 192 << "少还 72 期";
+    QTest::newRow("reduce") << "20000.5" << 12 << 1 << 240 << 240 << "少还 0 期";
+    QTest::newRow("first month") << "50000" << 1 << 0 << 87 << 120 << "提前还款 50,000.00 元";
+    QTest::newRow("last month") << "100" << 240 << 0 << 240 << 240 << "提前还款不起作用";
+    QTest::newRow("more than owed") << "1000000" << 12 << 1 << 12 << 12 << "少还 228 期";
+}
+
+void ScheduleWindowTest::earlyRepaymentChangesPlansAndShowsSavings() {
+    QFETCH(QString, amount);
+    QFETCH(int, month);
+    QFETCH(int, mode);
+    QFETCH(int, instalment_months);
+    QFETCH(int, principal_months);
+    QFETCH(QString, savings);
+    Fixture f;
+    QCOMPARE(f.get<QLabel>("savings")->text(), QStringLiteral("未提前还款。"));
+    f.prepay(amount, month, mode);
+    QVERIFY(f.messages.isEmpty());
+    QCOMPARE(f.rows(m::Scheme::equal_instalment), instalment_months + 1);
+    QCOMPARE(f.rows(m::Scheme::equal_principal), principal_months + 1);
+    QVERIFY2(f.get<QLabel>("savings")->text().contains(savings),
+             qPrintable(f.get<QLabel>("savings")->text()));
+    for (const auto scheme : {m::Scheme::equal_instalment, m::Scheme::equal_principal}) {
+        const int last = f.rows(scheme) - 2;
+        QCOMPARE(f.cell(scheme, last, ScheduleModel::balance), QStringLiteral("0.00"));
+        QCOMPARE(f.cell(scheme, last + 1, ScheduleModel::principal), QStringLiteral("100,000.00"));
+    }
+    // Without the early repayment again.
+    QTest::mouseClick(f.get<QPushButton>("prepay_clear"), Qt::LeftButton);
+    QCOMPARE(f.rows(m::Scheme::equal_instalment), 241);
+    QCOMPARE(f.get<QLabel>("savings")->text(), QStringLiteral("未提前还款。"));
+}
+
+void ScheduleWindowTest::earlyRepaymentRejectsABadAmount() {
+    Fixture f;
+    for (const char* text : {"", "abc", "0", "-5", "1.234", "1,000"}) {
+        f.messages.clear();
+        f.prepay(QString::fromLatin1(text), 12, 0);
+        QCOMPARE(f.messages.size(), 1);
+        QCOMPARE(f.rows(m::Scheme::equal_instalment), 241);
+    }
+}
+
+void ScheduleWindowTest::exportWritesSpreadsheetCsv() {
+    QTemporaryDir dir;
+    Fixture f;
+    const QByteArray bytes = f.export_bytes(dir.filePath(QStringLiteral("plan.csv")));
+    QVERIFY(f.messages.isEmpty());
+    QVERIFY(
+        bytes.startsWith("\xEF\xBB\xBF"
+                         "还款方式,期数,月供,本金,利息,剩余本金\r\n"));
+    const auto lines = bytes.mid(3).split('\n');
+    QCOMPARE(lines.size(), 482);  // 1 + 240 + 240 lines, then nothing after the last CR LF
+    QVERIFY(lines.last().isEmpty());
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        QVERIFY2(lines[i].endsWith('\r'), lines[i].constData());
+        QCOMPARE(lines[i].count(','), 5);
+    }
+    QCOMPARE(lines[1], QByteArray("等额本息,1,716.43,216.43,500.00,99783.57\r"));
+    QCOMPARE(lines[241], QByteArray("等额本金,1,917.00,417.00,500.00,99583.00\r"));
+    QCOMPARE(lines[480], QByteArray("等额本金,240,338.68,337.00,1.68,0.00\r"));
+
+    // The export follows the plans on screen, early repayment included.
+    f.prepay(QStringLiteral("20000"), 12, 0);
+    const QByteArray prepaid = f.export_bytes(dir.filePath(QStringLiteral("prepaid.csv")));
+    QCOMPARE(prepaid.count("\r\n"), 1 + 168 + 192);
+    QVERIFY(prepaid.contains("等额本息,12,20716.43,20228.64,487.79,77330.21\r\n"));
+
+    // Cancelling the dialog writes nothing.
+    f.save_path.clear();
+    QTest::mouseClick(f.get<QPushButton>("export_csv"), Qt::LeftButton);
+    QVERIFY(f.messages.isEmpty());
+}
+
+void ScheduleWindowTest::exportReportsAFileThatCannotBeWritten() {
+    QTemporaryDir dir;
+    Fixture f;
+    (void)f.export_bytes(dir.filePath(QStringLiteral("missing/folder/plan.csv")));
+    QCOMPARE(f.messages.size(), 1);
+    QVERIFY(f.messages[0].startsWith(QStringLiteral("无法写入文件")));
+}
+
+QTEST_MAIN(ScheduleWindowTest)
+#include "schedule_window_test.moc"
