@@ -63,8 +63,8 @@ QStringList schedule_module_candidates() {
 }
 
 QWidget* open_schedule_window(QWidget* parent, const mortgage::RepaymentInput& input) {
-    static const ScheduleOpenFunction open = load_module();
-    return open != nullptr ? open(&input, parent) : nullptr;
+    static const ScheduleOpenFunction kOpen = load_module();
+    return kOpen != nullptr ? kOpen(&input, parent) : nullptr;
 }
 
 }  // namespace orvane

@@ -92,30 +92,30 @@ class HouseWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void opensEmptyWithFocusOnTheButton();
-    void listsHoldTheirItems();
-    void tipsFollowTheEvents_data();
-    void tipsFollowTheEvents();
-    void directionEnablesTheFloatBox();
-    void keyboardChoiceOfDirectionCountsAsAChoice();
-    void tabVisitsTheInputsInOrder_data();
-    void tabVisitsTheInputsInOrder();
-    void computesTheTwoSchemes_data();
-    void computesTheTwoSchemes();
-    void failureShowsItsMessageAndMovesTheFocus_data();
-    void failureShowsItsMessageAndMovesTheFocus();
-    void failureKeepsThePreviousResults();
-    void realMessageBoxHandsTheFocusToTheField();
-    void altOPressesTheButton();
-    void functionKeysRequestASwitch_data();
-    void functionKeysRequestASwitch();
-    void switchLabelsRequestASwitchAndTurnRedUnderThePointer();
-    void sizeIsFixed();
-    void scheduleButtonOpensThePlanOfTheLastLoan();
-    void scheduleModuleIsLoadedOnlyWhenPressed();
+    void opens_empty_with_focus_on_the_button();
+    void lists_hold_their_items();
+    void tips_follow_the_events_data();
+    void tips_follow_the_events();
+    void direction_enables_the_float_box();
+    void keyboard_choice_of_direction_counts_as_a_choice();
+    void tab_visits_the_inputs_in_order_data();
+    void tab_visits_the_inputs_in_order();
+    void computes_the_two_schemes_data();
+    void computes_the_two_schemes();
+    void failure_shows_its_message_and_moves_the_focus_data();
+    void failure_shows_its_message_and_moves_the_focus();
+    void failure_keeps_the_previous_results();
+    void real_message_box_hands_the_focus_to_the_field();
+    void alt_o_presses_the_button();
+    void function_keys_request_a_switch_data();
+    void function_keys_request_a_switch();
+    void switch_labels_request_a_switch_and_turn_red_under_the_pointer();
+    void size_is_fixed();
+    void schedule_button_opens_the_plan_of_the_last_loan();
+    void schedule_module_is_loaded_only_when_pressed();
 };
 
-void HouseWindowTest::opensEmptyWithFocusOnTheButton() {
+void HouseWindowTest::opens_empty_with_focus_on_the_button() {
     Fixture f;
     QCOMPARE(f.house->windowTitle(), QStringLiteral("Orvane按揭贷款计算器"));
     QCOMPARE(f.focused(), QStringLiteral("Cmd_OK"));
@@ -136,7 +136,7 @@ void HouseWindowTest::opensEmptyWithFocusOnTheButton() {
              QStringLiteral("贷款金额:") + QString(23, ' ') + QStringLiteral("万元"));
 }
 
-void HouseWindowTest::listsHoldTheirItems() {
+void HouseWindowTest::lists_hold_their_items() {
     Fixture f;
     auto* years = f.get<QComboBox>("Combo_Years");
     QCOMPARE(years->count(), 26);
@@ -152,7 +152,7 @@ void HouseWindowTest::listsHoldTheirItems() {
 }
 
 // Each row: a sequence of steps, then the tips expected afterwards.
-void HouseWindowTest::tipsFollowTheEvents_data() {
+void HouseWindowTest::tips_follow_the_events_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("expected");
     const auto tips = orvane::mortgage::HouseTips::build();
@@ -170,7 +170,7 @@ void HouseWindowTest::tipsFollowTheEvents_data() {
         << QStringList{"focus:Combo_Youhui", "click:Frame1"} << tips.float_tip();
 }
 
-void HouseWindowTest::tipsFollowTheEvents() {
+void HouseWindowTest::tips_follow_the_events() {
     QFETCH(QStringList, steps);
     QFETCH(QString, expected);
     Fixture f;
@@ -190,7 +190,7 @@ void HouseWindowTest::tipsFollowTheEvents() {
     QVERIFY(!f.tips().contains('\r'));
 }
 
-void HouseWindowTest::directionEnablesTheFloatBox() {
+void HouseWindowTest::direction_enables_the_float_box() {
     Fixture f;
     auto* box = f.get<QLineEdit>("T_Fudong");
     f.choose("Combo_Youhui", 1);
@@ -206,7 +206,7 @@ void HouseWindowTest::directionEnablesTheFloatBox() {
     QCOMPARE(f.focused(), QStringLiteral("T_Cash"));
 }
 
-void HouseWindowTest::keyboardChoiceOfDirectionCountsAsAChoice() {
+void HouseWindowTest::keyboard_choice_of_direction_counts_as_a_choice() {
     Fixture f;
     auto* list = f.get<QComboBox>("Combo_Youhui");
     list->setFocus(Qt::TabFocusReason);
@@ -217,7 +217,7 @@ void HouseWindowTest::keyboardChoiceOfDirectionCountsAsAChoice() {
     QCOMPARE(f.focused(), QStringLiteral("T_Fudong"));
 }
 
-void HouseWindowTest::tabVisitsTheInputsInOrder_data() {
+void HouseWindowTest::tab_visits_the_inputs_in_order_data() {
     QTest::addColumn<int>("direction");
     QTest::addColumn<bool>("computed");
     QTest::addColumn<QStringList>("expected");
@@ -232,7 +232,7 @@ void HouseWindowTest::tabVisitsTheInputsInOrder_data() {
                                      "T_Cash",      "T_TXT",  "Cmd_OK"};
 }
 
-void HouseWindowTest::tabVisitsTheInputsInOrder() {
+void HouseWindowTest::tab_visits_the_inputs_in_order() {
     QFETCH(int, direction);
     QFETCH(bool, computed);
     QFETCH(QStringList, expected);
@@ -253,7 +253,7 @@ void HouseWindowTest::tabVisitsTheInputsInOrder() {
     QCOMPARE(visited, expected);
 }
 
-void HouseWindowTest::computesTheTwoSchemes_data() {
+void HouseWindowTest::computes_the_two_schemes_data() {
     QTest::addColumn<int>("direction");
     QTest::addColumn<QString>("floatText");
     QTest::addColumn<QStringList>("expected");
@@ -265,7 +265,7 @@ void HouseWindowTest::computesTheTwoSchemes_data() {
                                 << QStringList{"665.49", "59718.19", "841.67", "51171.87"};
 }
 
-void HouseWindowTest::computesTheTwoSchemes() {
+void HouseWindowTest::computes_the_two_schemes() {
     QFETCH(int, direction);
     QFETCH(QString, floatText);
     QFETCH(QStringList, expected);
@@ -276,7 +276,7 @@ void HouseWindowTest::computesTheTwoSchemes() {
     QCOMPARE(f.results(), expected);
 }
 
-void HouseWindowTest::failureShowsItsMessageAndMovesTheFocus_data() {
+void HouseWindowTest::failure_shows_its_message_and_moves_the_focus_data() {
     QTest::addColumn<QString>("years");
     QTest::addColumn<QString>("rate");
     QTest::addColumn<int>("direction");
@@ -316,7 +316,7 @@ void HouseWindowTest::failureShowsItsMessageAndMovesTheFocus_data() {
                                              << "提醒" << warning << "T_Fudong";
 }
 
-void HouseWindowTest::failureShowsItsMessageAndMovesTheFocus() {
+void HouseWindowTest::failure_shows_its_message_and_moves_the_focus() {
     QFETCH(QString, years);
     QFETCH(QString, rate);
     QFETCH(int, direction);
@@ -337,7 +337,7 @@ void HouseWindowTest::failureShowsItsMessageAndMovesTheFocus() {
     QCOMPARE(f.focused(), focus);
 }
 
-void HouseWindowTest::failureKeepsThePreviousResults() {
+void HouseWindowTest::failure_keeps_the_previous_results() {
     Fixture f;
     f.fill("20", "6", 0, QString(), "10");
     f.compute();
@@ -353,7 +353,7 @@ void HouseWindowTest::failureKeepsThePreviousResults() {
     QCOMPARE(f.results(), first);
 }
 
-void HouseWindowTest::realMessageBoxHandsTheFocusToTheField() {
+void HouseWindowTest::real_message_box_hands_the_focus_to_the_field() {
     Fixture f;
     f.house->set_message_presenter(nullptr);  // back to the real, modal message box
     f.fill("20", "", 0, QString(), "10");
@@ -377,7 +377,7 @@ void HouseWindowTest::realMessageBoxHandsTheFocusToTheField() {
     QCOMPARE(f.tips(), orvane::mortgage::HouseTips::build().base_rate_tip());
 }
 
-void HouseWindowTest::altOPressesTheButton() {
+void HouseWindowTest::alt_o_presses_the_button() {
     Fixture f;
     f.fill("20", "6", 0, QString(), "10");
     // Through the window system, where shortcuts are matched, with the caret in the amount.
@@ -387,7 +387,7 @@ void HouseWindowTest::altOPressesTheButton() {
     QTRY_COMPARE(f.get<QLabel>("L_YG1")->text(), QStringLiteral("716.43"));
 }
 
-void HouseWindowTest::functionKeysRequestASwitch_data() {
+void HouseWindowTest::function_keys_request_a_switch_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("target");
@@ -402,7 +402,7 @@ void HouseWindowTest::functionKeysRequestASwitch_data() {
     QTest::newRow("F7 does nothing here") << "T_lilv" << int(Qt::Key_F7) << -1;
 }
 
-void HouseWindowTest::functionKeysRequestASwitch() {
+void HouseWindowTest::function_keys_request_a_switch() {
     QFETCH(QString, field);
     QFETCH(int, key);
     QFETCH(int, target);
@@ -419,7 +419,7 @@ void HouseWindowTest::functionKeysRequestASwitch() {
     }
 }
 
-void HouseWindowTest::switchLabelsRequestASwitchAndTurnRedUnderThePointer() {
+void HouseWindowTest::switch_labels_request_a_switch_and_turn_red_under_the_pointer() {
     Fixture f;
     QSignalSpy spy(f.house.get(), &House::switch_requested);
     auto* normal = f.get<QLabel>("L_Normal");
@@ -443,7 +443,7 @@ void HouseWindowTest::switchLabelsRequestASwitchAndTurnRedUnderThePointer() {
     QCOMPARE(spy[1][0].value<CalculatorKind>(), CalculatorKind::expression);
 }
 
-void HouseWindowTest::sizeIsFixed() {
+void HouseWindowTest::size_is_fixed() {
     Fixture f;
     const QSize designed(661, 315);  // 9915 by 4725 twips
     QCOMPARE(f.house->size(), designed);
@@ -455,7 +455,7 @@ void HouseWindowTest::sizeIsFixed() {
 
 // 还款明细 overlaps nothing, waits for a computed loan, and opens the plan of the loan last
 // computed in place of one already open.
-void HouseWindowTest::scheduleButtonOpensThePlanOfTheLastLoan() {
+void HouseWindowTest::schedule_button_opens_the_plan_of_the_last_loan() {
     Fixture f;
     QList<orvane::mortgage::RepaymentInput> opened;
     QList<QPointer<QWidget>> windows;
@@ -524,7 +524,7 @@ bool charts_loaded() {
 }
 
 // The chart libraries enter the process with the schedule module, when 还款明细 is pressed.
-void HouseWindowTest::scheduleModuleIsLoadedOnlyWhenPressed() {
+void HouseWindowTest::schedule_module_is_loaded_only_when_pressed() {
     qputenv("ORVANE_SCHEDULE_MODULE", ORVANE_TEST_SCHEDULE_MODULE);
     Fixture f;
     f.fill("20", "6", 0, QString(), "10");

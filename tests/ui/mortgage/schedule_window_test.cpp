@@ -75,18 +75,18 @@ class ScheduleWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void tablesHoldEveryMonthAndTotals_data();
-    void tablesHoldEveryMonthAndTotals();
-    void tabsAndNotes();
-    void chartShowsTheShownPlan();
-    void earlyRepaymentChangesPlansAndShowsSavings_data();
-    void earlyRepaymentChangesPlansAndShowsSavings();
-    void earlyRepaymentRejectsABadAmount();
-    void exportWritesSpreadsheetCsv();
-    void exportReportsAFileThatCannotBeWritten();
+    void tables_hold_every_month_and_totals_data();
+    void tables_hold_every_month_and_totals();
+    void tabs_and_notes();
+    void chart_shows_the_shown_plan();
+    void early_repayment_changes_plans_and_shows_savings_data();
+    void early_repayment_changes_plans_and_shows_savings();
+    void early_repayment_rejects_a_bad_amount();
+    void export_writes_spreadsheet_csv();
+    void export_reports_a_file_that_cannot_be_written();
 };
 
-void ScheduleWindowTest::tablesHoldEveryMonthAndTotals_data() {
+void ScheduleWindowTest::tables_hold_every_month_and_totals_data() {
     QTest::addColumn<QStringList>("input");
     QTest::addColumn<int>("months");
     QTest::addColumn<QString>("loan");
@@ -98,7 +98,7 @@ void ScheduleWindowTest::tablesHoldEveryMonthAndTotals_data() {
                               << 1365924.29 << 1105474.54;
 }
 
-void ScheduleWindowTest::tablesHoldEveryMonthAndTotals() {
+void ScheduleWindowTest::tables_hold_every_month_and_totals() {
     QFETCH(QStringList, input);
     QFETCH(int, months);
     QFETCH(QString, loan);
@@ -126,7 +126,7 @@ void ScheduleWindowTest::tablesHoldEveryMonthAndTotals() {
     }
 }
 
-void ScheduleWindowTest::tabsAndNotes() {
+void ScheduleWindowTest::tabs_and_notes() {
     Fixture f;
     auto* tabs = f.get<QTabWidget>("tabs");
     QCOMPARE(tabs->count(), 2);
@@ -145,7 +145,7 @@ void ScheduleWindowTest::tabsAndNotes() {
     QVERIFY(f.get<QLabel>("summary")->text().contains(QStringLiteral("100,000.00")));
 }
 
-void ScheduleWindowTest::chartShowsTheShownPlan() {
+void ScheduleWindowTest::chart_shows_the_shown_plan() {
     Fixture f;
     const auto views = f.window->findChildren<QChartView*>();
     QCOMPARE(views.size(), 2);
@@ -169,7 +169,7 @@ void ScheduleWindowTest::chartShowsTheShownPlan() {
     QCOMPARE(qobject_cast<QLineSeries*>(instalments->chart()->series()[1])->count(), 168);
 }
 
-void ScheduleWindowTest::earlyRepaymentChangesPlansAndShowsSavings_data() {
+void ScheduleWindowTest::early_repayment_changes_plans_and_shows_savings_data() {
     QTest::addColumn<QString>("amount");
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("mode");  // 0 缩短期限, 1 减少月供
@@ -183,7 +183,7 @@ void ScheduleWindowTest::earlyRepaymentChangesPlansAndShowsSavings_data() {
     QTest::newRow("more than owed") << "1000000" << 12 << 1 << 12 << 12 << "少还 228 期";
 }
 
-void ScheduleWindowTest::earlyRepaymentChangesPlansAndShowsSavings() {
+void ScheduleWindowTest::early_repayment_changes_plans_and_shows_savings() {
     QFETCH(QString, amount);
     QFETCH(int, month);
     QFETCH(int, mode);
@@ -209,7 +209,7 @@ void ScheduleWindowTest::earlyRepaymentChangesPlansAndShowsSavings() {
     QCOMPARE(f.get<QLabel>("savings")->text(), QStringLiteral("未提前还款。"));
 }
 
-void ScheduleWindowTest::earlyRepaymentRejectsABadAmount() {
+void ScheduleWindowTest::early_repayment_rejects_a_bad_amount() {
     Fixture f;
     for (const char* text : {"", "abc", "0", "-5", "1.234", "1,000"}) {
         f.messages.clear();
@@ -219,7 +219,7 @@ void ScheduleWindowTest::earlyRepaymentRejectsABadAmount() {
     }
 }
 
-void ScheduleWindowTest::exportWritesSpreadsheetCsv() {
+void ScheduleWindowTest::export_writes_spreadsheet_csv() {
     QTemporaryDir dir;
     Fixture f;
     const QByteArray bytes = f.export_bytes(dir.filePath(QStringLiteral("plan.csv")));
@@ -250,7 +250,7 @@ void ScheduleWindowTest::exportWritesSpreadsheetCsv() {
     QVERIFY(f.messages.isEmpty());
 }
 
-void ScheduleWindowTest::exportReportsAFileThatCannotBeWritten() {
+void ScheduleWindowTest::export_reports_a_file_that_cannot_be_written() {
     QTemporaryDir dir;
     Fixture f;
     (void)f.export_bytes(dir.filePath(QStringLiteral("missing/folder/plan.csv")));
