@@ -22,6 +22,7 @@ run: build
 # Everything: the normal tree (cores, windows, end-to-end) and the sanitizer tree of the cores.
 test: build test-asan
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@if command -v clang++ >/dev/null; then $(MAKE) --no-print-directory fuzz FUZZ_SECONDS=20; fi
 
 test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DORVANE_GUI=OFF -DORVANE_SANITIZE=ON >/dev/null
@@ -44,3 +45,13 @@ format:
 
 clean:
 	@rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+
+# Hostile and endless input. `make fuzz`: the libFuzzer targets of fuzz/ (clang, their own
+# tree), each for FUZZ_SECONDS. `make soak`: the sanitized desktop program driven by random
+# input under Xvfb for SOAK_SECONDS, with the seed SOAK_SEED (printed, chosen when empty).
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+.PHONY: fuzz
+
+fuzz: deps
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) JOBS=$(JOBS) fuzz/run.sh $(FUZZ_BUILD)
