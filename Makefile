@@ -23,6 +23,7 @@ run: build
 test: build test-asan
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	@if command -v clang++ >/dev/null; then $(MAKE) --no-print-directory fuzz FUZZ_SECONDS=20; fi
+	@$(MAKE) --no-print-directory soak SOAK_SECONDS=60
 
 test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DORVANE_GUI=OFF -DORVANE_SANITIZE=ON >/dev/null
@@ -55,3 +56,13 @@ FUZZ_SECONDS ?= 60
 
 fuzz: deps
 	@FUZZ_SECONDS=$(FUZZ_SECONDS) JOBS=$(JOBS) fuzz/run.sh $(FUZZ_BUILD)
+
+SOAK_BUILD   ?= build-soak
+SOAK_SECONDS ?= 180
+SOAK_SEED    ?=
+.PHONY: soak
+
+soak: deps
+	@cmake -S . -B $(SOAK_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_SANITIZE=ON >/dev/null
+	@cmake --build $(SOAK_BUILD) -j $(JOBS) --target orvane-calculator
+	@SOAK_SECONDS=$(SOAK_SECONDS) SOAK_SEED=$(SOAK_SEED) tests/soak/gui_soak.sh $(SOAK_BUILD)/src/app/orvane-calculator
