@@ -3,9 +3,8 @@
 # openbox, fed random input for SOAK_SECONDS: keys of both keyboard tables, clicks on the
 # keys, lists, boxes and switch buttons, drags to the screen edges (docking and sliding),
 # F1/F2/F7 switches and clipboard texts while capture is on. It starts with /ac/ag, so every
-# display the program shows is auto-copied and read back from the clipboard; each must be a
-# text the engine allows (auto-copy copies results, so results are what is judged). It ends with
-# the program still answering keys and no sanitizer report.
+# result the display shows is auto-copied and read back from the clipboard; each must be a
+# text the engine allows. It ends with the program still answering keys and no sanitizer report.
 #
 # Usage: gui_soak.sh PATH/TO/orvane-calculator   (SOAK_SECONDS, default 180; SOAK_SEED)
 # The same seed replays the same input; timing of the window manager can still differ.
