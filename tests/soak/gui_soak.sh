@@ -43,6 +43,8 @@ app_pid=$!
 
 failures=0
 actions=0
+drops=0
+docked=0
 checked=0
 fail() {
     echo "FAIL: $*"
@@ -74,15 +76,25 @@ geometry() {  # the main window's top-left corner into wx, wy
     eval "$(xdotool getwindowgeometry --shell "$main_id" 2>/dev/null | grep -E '^[XY]=')"
     wx=${X:-0} wy=${Y:-0}
 }
+# Moves the pointer to (x, y), kept on the screen: a half-hidden window gives negative numbers.
+move_to() {
+    local x=$1 y=$2
+    shift 2
+    ((x < 0)) && x=0
+    ((y < 0)) && y=0
+    ((x >= screen_w)) && x=$((screen_w - 1))
+    ((y >= screen_h)) && y=$((screen_h - 1))
+    xdotool mousemove "$x" "$y" "$@"
+}
 # A window slid away behind an edge comes back when the pointer touches its sliver.
 bring_back() {
     geometry
     if [ "$wx" -lt 0 ]; then
-        xdotool mousemove 1 $((wy + 200))
+        move_to 1 $((wy + 200))
     elif [ "$wy" -lt 0 ]; then
-        xdotool mousemove $((wx + 200)) 1
+        move_to $((wx + 200)) 1
     elif [ "$wx" -gt $((screen_w - 442)) ]; then
-        xdotool mousemove $((screen_w - 2)) $((wy + 200))
+        move_to $((screen_w - 2)) $((wy + 200))
     else
         return 0
     fi
@@ -97,7 +109,7 @@ focus_main() {
 # Clicks at twips (x, y) of the main window.
 click_twips() {
     geometry
-    xdotool mousemove $((wx + $1 / 15)) $((wy + $2 / 15)) click 1
+    move_to $((wx + $1 / 15)) $((wy + $2 / 15)) click 1
 }
 
 character_keys=(0 1 2 3 4 5 6 7 8 9 equal asterisk plus minus period slash Return BackSpace
@@ -199,17 +211,20 @@ while [ $SECONDS -lt $deadline ]; do
             2) tx=$((wx + 133)) ty=3 ;;                        # top edge
             *) tx=$((200 + RANDOM % 600)) ty=$((100 + RANDOM % 400)) ;;
         esac
-        xdotool mousemove $((wx + 133)) $((wy + 12))
+        move_to $((wx + 133)) $((wy + 12))
         sleep 0.1
         xdotool mousedown 1
         for step in 1 2 3 4 5 6; do
-            xdotool mousemove $((wx + 133 + (tx - wx - 133) * step / 6)) $((wy + 12 + (ty - wy - 12) * step / 6))
+            move_to $((wx + 133 + (tx - wx - 133) * step / 6)) $((wy + 12 + (ty - wy - 12) * step / 6))
             sleep 0.03
         done
         xdotool mouseup 1
         sleep 0.3
+        geometry
+        drops=$((drops + 1))
+        if ((wx == 0 || wy == 0 || wx == screen_w - 442)); then docked=$((docked + 1)); fi
         # Wander off across a strip now and then, so that a docked window slides away.
-        [ $((RANDOM % 2)) -eq 0 ] && xdotool mousemove $((screen_w / 2)) $((screen_h - 50)) && sleep 0.5
+        [ $((RANDOM % 2)) -eq 0 ] && move_to $((screen_w / 2)) $((screen_h - 50)) && sleep 0.5
     elif [ $roll -lt 97 ]; then
         action="F1 help"
         focus_main
@@ -261,6 +276,6 @@ if grep -qE 'ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:' "$work/app.
     fail "sanitizer report:"
     grep -E -A30 'ERROR: |runtime error:' "$work/app.log" | head -60
 fi
-echo "soak: $actions actions, $checked different displays checked, seed $seed"
+echo "soak: $actions actions, $checked different results checked, $drops drags ($docked ended at an edge), seed $seed"
 [ $failures -eq 0 ] || { echo "--- program output"; tail -n 40 "$work/app.log"; echo "soak: FAILED"; exit 1; }
 echo "soak: ok"
