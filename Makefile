@@ -22,6 +22,8 @@ run: build
 # Everything: the normal tree (cores, windows, end-to-end) and the sanitizer tree of the cores.
 test: format-check build test-asan
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@if command -v clang++ >/dev/null; then $(MAKE) --no-print-directory fuzz FUZZ_SECONDS=20; fi
+	@$(MAKE) --no-print-directory soak SOAK_SECONDS=60
 
 test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DORVANE_GUI=OFF -DORVANE_SANITIZE=ON >/dev/null
@@ -58,3 +60,23 @@ clean:
 .PHONY: deb
 deb: build
 	@cd $(BUILD) && cpack -G DEB
+
+# Hostile and endless input. `make fuzz`: the libFuzzer targets of fuzz/ (clang, their own
+# tree), each for FUZZ_SECONDS. `make soak`: the sanitized desktop program driven by random
+# input under Xvfb for SOAK_SECONDS, with the seed SOAK_SEED (printed, chosen when empty).
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+.PHONY: fuzz
+
+fuzz: deps
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) JOBS=$(JOBS) fuzz/run.sh $(FUZZ_BUILD)
+
+SOAK_BUILD   ?= build-soak
+SOAK_SECONDS ?= 180
+SOAK_SEED    ?=
+.PHONY: soak
+
+soak: deps
+	@cmake -S . -B $(SOAK_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_SANITIZE=ON >/dev/null
+	@cmake --build $(SOAK_BUILD) -j $(JOBS) --target orvane-calculator
+	@SOAK_SECONDS=$(SOAK_SECONDS) SOAK_SEED=$(SOAK_SEED) tests/soak/gui_soak.sh $(SOAK_BUILD)/src/app/orvane-calculator
