@@ -45,7 +45,7 @@ expect_x() {  # expect_x WANT WHAT
         sleep 0.1
     done
     echo "FAIL: $2: x = $got, expected $1"
-    echo "--- program output"; cat "$workdir/app.log"; cat "$desktop_dir/openbox.log"
+    echo "--- program output"; cat "$workdir/app.log"; cat "$desktop_dir/wm.log"
     exit 1
 }
 
