@@ -8,7 +8,10 @@
 #include <QWindow>
 #include <QWindowStateChangeEvent>
 
+#include "ui/main/dock/edge_sliver.h"
+#include "ui/main/dock/sliver_rules.h"
 #include "ui/main/dock/x11_state.h"
+#include "ui/main/dock/x11_wm_state.h"
 
 namespace orvane {
 
@@ -56,6 +59,8 @@ DockController::DockController(const DockWidgets& widgets, QObject* parent)
     connect(&system_move_poll_, &QTimer::timeout, this, &DockController::pollSystemMove);
     resetTitleColours();
 }
+
+DockController::~DockController() = default;
 
 void DockController::setScreenWidthSource(std::function<int()> source) {
     screen_width_ = std::move(source);
@@ -135,6 +140,13 @@ bool DockController::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::WindowStateChange:
             if (watched == w_.window) {
                 scheduleShapeCheck();
+            }
+            return false;
+        case QEvent::Show:
+        case QEvent::Close:
+            if (watched == w_.window && hidden_) {
+                // Shown or closed by someone else while slid away: the sliver has no job.
+                drop_sliver();
             }
             return false;
         default:
@@ -304,9 +316,53 @@ void DockController::stripMoved(QObject* strip) {
         return;
     }
     giveFocus();
-    const dock::WindowDock after = dock::dock_toggle(before, screenWidth());
-    apply(after);
-    emit slid(after.left < 0 || after.top < 0 || after.left + after.width > screenWidth());
+    slide_to(dock::dock_toggle(before, screenWidth()));
+}
+
+void DockController::slide_to(const dock::WindowDock& target) {
+    const int screen_width = screenWidth();
+    if (!dock::slid_away(target, screen_width)) {
+        apply(target);
+        emit slid(false);
+        return;
+    }
+    // Window managers keep what part of a window they like on the screen, or do not move it
+    // at all: the window goes off the screen and a sliver of our own takes the part that the
+    // slide leaves, showing what the window shows there.
+    const dock::Area area = dock::sliver_px(target, screen_width);
+    const QRect on_screen(area.left, area.top, area.width, area.height);
+    const QPoint origin(dock::px_from_twips(target.left), dock::px_from_twips(target.top));
+    const QPixmap picture = w_.window->grab(on_screen.translated(-origin));
+    apply(dock::WindowDock{current().left, current().top, target.width, target.height,
+                           target.docked, target.strips});
+    hidden_ = target;
+    if (!sliver_) {
+        sliver_ = std::make_unique<EdgeSliver>();
+        connect(sliver_.get(), &EdgeSliver::touched, this, &DockController::sliver_touched);
+    }
+    sliver_->show_at(on_screen, picture);
+    w_.window->hide();
+    emit slid(true);
+}
+
+void DockController::sliver_touched() {
+    if (!hidden_) {
+        return;
+    }
+    const dock::WindowDock shown = dock::dock_toggle(*hidden_, screenWidth());
+    drop_sliver();
+    apply(shown);
+    w_.window->show();
+    w_.window->raise();
+    giveFocus();
+    emit slid(dock::slid_away(shown, screenWidth()));
+}
+
+void DockController::drop_sliver() {
+    hidden_.reset();
+    if (sliver_) {
+        sliver_->hide();
+    }
 }
 
 void DockController::giveFocus() {
@@ -334,6 +390,9 @@ void DockController::trayPointerActivity() {
 }
 
 void DockController::toggleHelpWidth() {
+    if (hidden_) {
+        sliver_touched();  // the panel opens on a window in view
+    }
     // A resize carries Qt's idea of the position, which may still be the one before the window
     // manager placed the window.
     syncPosition();
@@ -351,7 +410,11 @@ void DockController::minimiseToStrip() {
     Qt::WindowFlags framed = borderless_flags_ & ~Qt::FramelessWindowHint;
     framed |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
     framed &= ~Qt::WindowMaximizeButtonHint;
+    // An ordinary window while minimised: taskbars skip a utility window and some window
+    // managers do not minimise one at all.
+    framed = (framed & ~Qt::WindowType_Mask) | Qt::Window;
     setFrame(framed);
+    request_wm_state(w_.window, {WmState::skip_taskbar, WmState::skip_pager}, false);
     w_.window->showMinimized();
     w_.window->setWindowTitle(QString::fromUtf8(dock::kMinimisedCaption.data(),
                                                 qsizetype(dock::kMinimisedCaption.size())));
@@ -396,6 +459,22 @@ void DockController::restoreShape() {
         // The frame change may have been sent while the platform still took the window for
         // minimised; say again that it is a normal window.
         w_.window->showNormal();
+        // The window manager may keep the taskbar entry and stacking of the framed strip:
+        // ask, and where it does not listen (xfwm4), map the window afresh so that it reads
+        // the utility window's state anew.
+        QTimer::singleShot(kShapeDelayMs * 2, this, [this] {
+            request_wm_state(w_.window,
+                             {WmState::skip_taskbar, WmState::skip_pager, WmState::above}, true);
+            QTimer::singleShot(kShapeDelayMs * 3, this, [this] {
+                if (has_wm_state(w_.window, WmState::skip_taskbar) != std::optional(false) ||
+                    w_.window->isMinimized()) {
+                    return;
+                }
+                w_.window->hide();
+                forget_wm_state(w_.window);
+                w_.window->show();
+            });
+        });
     }
     if (action.clear_caption) {
         w_.window->setWindowTitle(QString());

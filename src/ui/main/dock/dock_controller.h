@@ -10,10 +10,14 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "ui/main/dock/dock_rules.h"
 
 namespace orvane {
+
+class EdgeSliver;
 
 // The widgets the controller works with; all belong to the window. Null entries are skipped.
 struct DockWidgets {
@@ -45,6 +49,7 @@ class DockController : public QObject {
     // pointer moves matter. The window must be a top-level widget; the controller is its child
     // unless a parent is given.
     explicit DockController(const DockWidgets& widgets, QObject* parent = nullptr);
+    ~DockController() override;
 
     // The window as the docking rules see it (twips, dock flag, strip visibility).
     dock::WindowDock current() const;
@@ -101,6 +106,10 @@ class DockController : public QObject {
     void setFrame(Qt::WindowFlags flags);
     void scheduleShapeCheck();
     void restoreShape();
+    // A slide: away behind the sliver, or back into view.
+    void slide_to(const dock::WindowDock& target);
+    void sliver_touched();
+    void drop_sliver();
 
     DockWidgets w_;
     std::function<int()> screen_width_;
@@ -116,6 +125,10 @@ class DockController : public QObject {
     bool mini_pressed_ = false;
     bool shape_check_pending_ = false;
     Qt::WindowFlags borderless_flags_;
+    // While slid away: the window as the rules see it (it is hidden meanwhile) and the sliver
+    // that stands in for it.
+    std::optional<dock::WindowDock> hidden_;
+    std::unique_ptr<EdgeSliver> sliver_;
 };
 
 }  // namespace orvane

@@ -1,4 +1,5 @@
 #include "ui/main/dock/dock_rules.h"
+#include "ui/main/dock/sliver_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -126,6 +127,41 @@ TEST(DockToggle, SlidesBetweenShownAndSliver) {
         EXPECT_EQ(after.docked, c.before.docked);
         EXPECT_EQ(after.strips, c.before.strips);
     }
+}
+
+// What stays on the screen of a slid-away window, found by sliding the shown window: the
+// sliver must lie flush at the docked edge, 50 twips (3 pixels) thick, along the window.
+TEST(Sliver, LiesAtTheDockedEdgeAfterTheSlide) {
+    struct Case {
+        std::string name;
+        WindowDock shown;
+        Area twips;
+        Area px;
+    };
+    const int w = twips_from_px(442);  // the window as the server sizes it: 6630
+    const int h = twips_from_px(433);
+    const std::vector<Case> cases = {
+        {"left", docked(0, 3000, hidden_left(), w), {0, 3000, 50, h}, {0, 200, 3, 433}},
+        {"top", docked(4005, 0, hidden_top(), w), {4005, 0, w, 50}, {267, 0, 442, 3}},
+        {"right",
+         docked(kScreen - w, 2745, hidden_right(), w),
+         {kScreen - 50, 2745, 50, h},
+         {1277, 183, 3, 433}},
+    };
+    for (auto c : cases) {
+        SCOPED_TRACE(c.name);
+        c.shown.height = h;
+        EXPECT_FALSE(slid_away(c.shown, kScreen));
+        const WindowDock hidden = dock_toggle(c.shown, kScreen);
+        EXPECT_TRUE(slid_away(hidden, kScreen));
+        EXPECT_EQ(sliver_twips(hidden, kScreen), c.twips);
+        EXPECT_EQ(sliver_px(hidden, kScreen), c.px);
+        // The pixel sliver is the window's own pixels there: it starts inside the window.
+        const Area px = sliver_px(hidden, kScreen);
+        EXPECT_GE(px.left, px_from_twips(hidden.left));
+        EXPECT_LE(px.left + px.width, px_from_twips(hidden.left + hidden.width));
+    }
+    EXPECT_TRUE(sliver_twips(at(-7000, 0), kScreen).empty());
 }
 
 TEST(DockToggle, AppliesOnlyWhenDockedAndNotExpanded) {
