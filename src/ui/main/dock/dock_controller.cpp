@@ -9,6 +9,7 @@
 #include <QWindowStateChangeEvent>
 
 #include "ui/main/dock/edge_sliver.h"
+#include "ui/main/dock/scale_rules.h"
 #include "ui/main/dock/sliver_rules.h"
 #include "ui/main/dock/x11_state.h"
 #include "ui/main/dock/x11_wm_state.h"
@@ -76,8 +77,8 @@ dock::WindowDock DockController::current() const {
     const QPoint pos = server_window_origin(w_.window).value_or(w_.window->pos());
     d.left = dock::twips_from_px(pos.x());
     d.top = dock::twips_from_px(pos.y());
-    d.width = dock::twips_from_px(w_.window->width());
-    d.height = dock::twips_from_px(w_.window->height());
+    d.width = dock::nominal_width(dock::twips_from_px(w_.window->width()));
+    d.height = dock::nominal_height(dock::twips_from_px(w_.window->height()));
     d.docked = docked_;
     d.strips.top = w_.strip_top == nullptr || !w_.strip_top->isHidden();
     d.strips.left = w_.strip_left == nullptr || !w_.strip_left->isHidden();
@@ -446,7 +447,7 @@ void DockController::scheduleShapeCheck() {
 void DockController::restoreShape() {
     shape_check_pending_ = false;
     dock::ShapeInput in;
-    in.width = dock::twips_from_px(w_.window->width());
+    in.width = dock::nominal_width(dock::twips_from_px(w_.window->width()));
     in.minimised = w_.window->isMinimized();
     in.maximised = w_.window->isMaximized();
     in.framed = !(w_.window->windowFlags() & Qt::FramelessWindowHint);
