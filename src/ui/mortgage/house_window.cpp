@@ -246,7 +246,7 @@ bool House::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyRelease: {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->isAutoRepeat() || key->modifiers() != Qt::NoModifier) {
+            if (key->isAutoRepeat()) {  // with or without a modifier, as elsewhere
                 break;
             }
             if (key->key() == Qt::Key_F1) {

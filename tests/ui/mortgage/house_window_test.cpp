@@ -376,26 +376,34 @@ void HouseWindowTest::functionKeysRequestASwitch_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("target");
+    QTest::addColumn<int>("modifiers");
     QTest::newRow("F1 in the rate box")
-        << "T_lilv" << int(Qt::Key_F1) << int(CalculatorKind::Standard);
+        << "T_lilv" << int(Qt::Key_F1) << int(CalculatorKind::Standard) << 0;
+    // A modifier held does not matter, as in the expression window.
+    QTest::newRow("Shift+F1 in the rate box")
+        << "T_lilv" << int(Qt::Key_F1) << int(CalculatorKind::Standard) << int(Qt::ShiftModifier);
+    QTest::newRow("Ctrl+F2 in the amount box")
+        << "T_Cash" << int(Qt::Key_F2) << int(CalculatorKind::Expression)
+        << int(Qt::ControlModifier);
     QTest::newRow("F2 in the amount box")
-        << "T_Cash" << int(Qt::Key_F2) << int(CalculatorKind::Expression);
+        << "T_Cash" << int(Qt::Key_F2) << int(CalculatorKind::Expression) << 0;
     QTest::newRow("F2 on the term list")
-        << "Combo_Years" << int(Qt::Key_F2) << int(CalculatorKind::Expression);
+        << "Combo_Years" << int(Qt::Key_F2) << int(CalculatorKind::Expression) << 0;
     QTest::newRow("F1 in the tips box")
-        << "T_TXT" << int(Qt::Key_F1) << int(CalculatorKind::Standard);
-    QTest::newRow("F7 does nothing here") << "T_lilv" << int(Qt::Key_F7) << -1;
+        << "T_TXT" << int(Qt::Key_F1) << int(CalculatorKind::Standard) << 0;
+    QTest::newRow("F7 does nothing here") << "T_lilv" << int(Qt::Key_F7) << -1 << 0;
 }
 
 void HouseWindowTest::functionKeysRequestASwitch() {
     QFETCH(QString, field);
     QFETCH(int, key);
     QFETCH(int, target);
+    QFETCH(int, modifiers);
     Fixture f;
     QSignalSpy spy(f.house.get(), &House::switchRequested);
     auto* widget = f.get<QWidget>(field.toLatin1().constData());
     widget->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(widget, static_cast<Qt::Key>(key));
+    QTest::keyClick(widget, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
     if (target < 0) {
         QCOMPARE(spy.count(), 0);
     } else {
