@@ -10,6 +10,7 @@
 #include "app/first_frame_report.h"
 #include "app/options.h"
 #include "app/platform_choice.h"
+#include "app/program_icon.h"
 #include "app/toolkit_language.h"
 #include "app/window_switcher.h"
 
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("orvane-calculator"));
     QApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
     orvane::app::install_chinese_toolkit_texts(application);
+    orvane::app::set_program_icon();
     // The program ends when no calculator window is left; the switcher knows when that is
     // (a window hidden for the easter egg or a message box is still loaded).
     QApplication::setQuitOnLastWindowClosed(false);
