@@ -386,6 +386,11 @@ void DockController::resetTitleColours() {
 }
 
 void DockController::trayPointerActivity() {
+    if (w_.window->isMinimized()) {
+        // A click on the tray icon brings the mini strip back, as the taskbar does.
+        w_.window->showNormal();
+        w_.window->raise();
+    }
     giveFocus();
     resetTitleColours();
 }

@@ -316,12 +316,26 @@ class DockControllerTest : public QObject {
         QVERIFY(window_->windowFlags() & Qt::WindowTitleHint);
         QCOMPARE(window_->size(), QSize(kWidthPx, kHeightPx));
         QCOMPARE(background(mini), QColor(128, 128, 255));
+        // An ordinary window while minimised, so that it has a taskbar entry.
+        QCOMPARE(window_->windowFlags() & Qt::WindowType_Mask, Qt::Window);
 
         window_->showNormal();
         QTRY_VERIFY(window_->windowFlags() & Qt::FramelessWindowHint);
         QTRY_COMPARE(window_->windowTitle(), QString());
         QCOMPARE(window_->size(), QSize(kWidthPx, kHeightPx));
         QVERIFY(window_->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(window_->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+    }
+
+    void trayClickRestoresTheMiniStrip() {
+        controller_->minimiseToStrip();
+        QCoreApplication::processEvents();
+        QVERIFY(window_->isMinimized());
+        controller_->trayPointerActivity();
+        QTRY_VERIFY(!window_->isMinimized());
+        QTRY_VERIFY(window_->windowFlags() & Qt::FramelessWindowHint);
+        QTRY_COMPARE(window_->windowTitle(), QString());
+        QCOMPARE(window_->size(), QSize(kWidthPx, kHeightPx));
     }
 
     void anyOtherSizeSnapsBack() {
