@@ -1,4 +1,5 @@
 #include "ui/mortgage/house_window.h"
+#include "ui/common/label_fit.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -104,6 +105,7 @@ House::House(QWidget* parent)
     setMouseTracking(true);
 
     create_controls();
+    fit_label_texts(*this);
     set_tab_order();
     watch_keys_and_pointer();
 

@@ -90,6 +90,7 @@ class HouseWindowTest : public QObject {
 
   private slots:
     void opensEmptyWithFocusOnTheButton();
+    void everyLabelTextFitsItsRectangle();
     void listsHoldTheirItems();
     void tipsFollowTheEvents_data();
     void tipsFollowTheEvents();
@@ -448,3 +449,24 @@ void HouseWindowTest::sizeIsFixed() {
 
 QTEST_MAIN(HouseWindowTest)
 #include "house_window_test.moc"
+
+void HouseWindowTest::everyLabelTextFitsItsRectangle() {
+    Fixture f;
+    int checked = 0;
+    for (const QLabel* label : f.house->findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || label->wordWrap() || !label->pixmap().isNull()) {
+            continue;
+        }
+        const QFontMetrics metrics(label->font());
+        const QRect need = metrics.boundingRect(label->text());
+        const QString what = label->objectName() + QStringLiteral(" \"") + label->text() +
+                             QStringLiteral("\" needs ") + QString::number(need.width()) +
+                             QLatin1Char('x') + QString::number(metrics.height()) +
+                             QStringLiteral(", has ") + QString::number(label->width()) +
+                             QLatin1Char('x') + QString::number(label->height());
+        QVERIFY2(metrics.height() <= label->height(), qPrintable(what));
+        QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width() + 1, qPrintable(what));
+        ++checked;
+    }
+    QVERIFY(checked > 5);
+}
