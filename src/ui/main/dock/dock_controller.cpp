@@ -166,8 +166,13 @@ bool DockController::onPress(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == w_.window) {
-        // Presses on child controls bubble up here; only the bare background is a handle.
-        if (w_.window->childAt(mouse->position().toPoint()) != nullptr) {
+        // Presses on child controls bubble up here; only the bare background is a handle, and
+        // the help panel's blank ground (a press there reaches us only when nothing on the
+        // panel took it).
+        const QWidget* child = w_.window->childAt(mouse->position().toPoint());
+        const bool help_ground = child != nullptr && w_.help_panel != nullptr &&
+                                 (child == w_.help_panel || child == w_.help_panel->parentWidget());
+        if (child != nullptr && !help_ground) {
             return false;
         }
         if (left) {

@@ -32,6 +32,7 @@ struct DockWidgets {
     QWidget* help_button = nullptr;   // L_Help
     QWidget* mini_button = nullptr;   // L_Mini
     QWidget* exit_button = nullptr;   // L_Exit
+    QWidget* help_panel = nullptr;    // its blank ground drags like the background
     // How the window takes the keyboard focus; empty: activate it and focus it.
     std::function<void()> give_focus;
 };

@@ -8,13 +8,15 @@ namespace orvane {
 DesktopBehaviour attach_desktop_behaviour(const DockWidgets& widgets, QWidget* help_area,
                                           QSystemTrayIcon* tray) {
     DesktopBehaviour behaviour;
-    behaviour.dock = new DockController(widgets);
+    DockWidgets parts = widgets;
     if (help_area != nullptr) {
         auto* layout = new QVBoxLayout(help_area);
         layout->setContentsMargins(0, 0, 0, 0);
         behaviour.panel = new HelpPanel(help_area);
         layout->addWidget(behaviour.panel);
+        parts.help_panel = behaviour.panel;
     }
+    behaviour.dock = new DockController(parts);
     if (tray != nullptr) {
         QObject::connect(tray, &QSystemTrayIcon::activated, behaviour.dock,
                          &DockController::trayPointerActivity);
