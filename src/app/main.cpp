@@ -11,6 +11,7 @@
 #include "app/first_frame_report.h"
 #include "app/options.h"
 #include "app/platform_choice.h"
+#include "app/program_icon.h"
 #include "app/terminal_answer.h"
 #include "app/toolkit_language.h"
 #include "app/window_switcher.h"
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
     // The one application ID: it matches the windows to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Calculator"));
     orvane::app::install_chinese_toolkit_texts(application);
+    orvane::app::set_program_icon();
     // The program ends when no calculator window is left; the switcher knows when that is
     // (a window hidden for the easter egg or a message box is still loaded).
     QApplication::setQuitOnLastWindowClosed(false);

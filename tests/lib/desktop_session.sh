@@ -1,6 +1,9 @@
-# A private X desktop for tests and measurements: Xvfb on a free display, optionally openbox.
-# Source it, then call `desktop_start WxH [--no-wm]`; `desktop_stop` ends both (call it from
-# your EXIT trap). Safe under `set -euo pipefail`.
+# A private X desktop for tests and measurements: Xvfb on a free display, optionally a window
+# manager. Source it, then call `desktop_start WxH [--no-wm]`; `desktop_stop` ends both (call it
+# from your EXIT trap). Safe under `set -euo pipefail`.
+#
+# ORVANE_WM picks the window manager: openbox (the default), xfwm4 (compositor off) or mutter
+# (X11 mode, in its own D-Bus session). `desktop_wm_available` tells whether it is installed.
 #
 # Other programs may start X servers at the same moment: a failed attempt is retried.
 
@@ -31,9 +34,48 @@ desktop_try_start() {  # desktop_try_start WxH WITH_WM
   export DISPLAY=":$(head -n1 "$desktop_dir/display")"
   wait_until 15 desktop_server_answers || return 1
   [ "$2" = yes ] || return 0
-  openbox --sm-disable >"$desktop_dir/openbox.log" 2>&1 &
+  desktop_start_bus || return 1
+  desktop_launch_wm >"$desktop_dir/wm.log" 2>&1 &
   desktop_pids+=($!)
-  wait_until 15 desktop_wm_ready
+  wait_until 20 desktop_wm_ready
+}
+
+desktop_wm() { echo "${ORVANE_WM:-openbox}"; }
+
+desktop_wm_available() {
+  case "$(desktop_wm)" in
+    openbox) command -v openbox >/dev/null ;;
+    xfwm4) command -v xfwm4 >/dev/null && command -v dbus-run-session >/dev/null ;;
+    mutter) command -v mutter >/dev/null && command -v dbus-run-session >/dev/null ;;
+    *) return 1 ;;
+  esac
+}
+
+desktop_bus_ready() { [ -s "$desktop_dir/bus" ]; }
+
+# xfwm4 and mutter want a session bus: a private one that desktop_stop ends with the rest.
+desktop_start_bus() {
+  [ "$(desktop_wm)" = openbox ] && return 0
+  : >"$desktop_dir/bus"
+  dbus-daemon --session --nofork --print-address=3 3>"$desktop_dir/bus" \
+    >"$desktop_dir/bus.log" 2>&1 &
+  desktop_pids+=($!)
+  wait_until 10 desktop_bus_ready
+}
+
+# Runs the chosen window manager in the foreground (exec: its pid is the one we stop). No
+# accessibility bus: it would outlive the desktop.
+desktop_launch_wm() {
+  if [ -s "$desktop_dir/bus" ]; then
+    DBUS_SESSION_BUS_ADDRESS="$(head -n1 "$desktop_dir/bus")"
+    export DBUS_SESSION_BUS_ADDRESS NO_AT_BRIDGE=1 GTK_A11Y=none
+  fi
+  case "$(desktop_wm)" in
+    openbox) exec openbox --sm-disable ;;
+    xfwm4) exec xfwm4 --compositor=off --sm-client-disable ;;
+    mutter) exec mutter --x11 --replace --sm-disable ;;
+    *) echo "unknown window manager $(desktop_wm)" >&2; return 1 ;;
+  esac
 }
 
 desktop_stop() {
@@ -57,7 +99,7 @@ desktop_start() {
   for attempt in 1 2 3; do
     desktop_try_start "$size" "$wm" && break
     echo "attempt $attempt to start the X desktop failed" >&2
-    cat "$desktop_dir/xvfb.log" "$desktop_dir/openbox.log" 2>/dev/null >&2 || true
+    cat "$desktop_dir/xvfb.log" "$desktop_dir/wm.log" 2>/dev/null >&2 || true
     local keep=$desktop_dir
     desktop_dir=""
     desktop_stop

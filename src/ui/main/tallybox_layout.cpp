@@ -181,6 +181,8 @@ QComboBox* make_list(QWidget* parent, const char* name, int left, int width,
     list->setObjectName(text_of(name));
     list->setEditable(false);
     list->addItems(items);
+    // The mouse works the list; keys belong to the calculator (Space, arrows and Tab too).
+    list->setFocusPolicy(Qt::NoFocus);
     list->setFont(ui_font(Face::arial, 9));
     place(list, left, 1320, width, 345);
     return list;
@@ -191,6 +193,7 @@ QCheckBox* make_check(QWidget* parent, const char* name, int left, const char* t
     auto* check = new QCheckBox(text_of(text), parent);
     check->setObjectName(text_of(name));
     check->setToolTip(text_of(tooltip));
+    check->setFocusPolicy(Qt::NoFocus);  // like the lists
     place(check, left, 1365, 1095, 255);
     return check;
 }

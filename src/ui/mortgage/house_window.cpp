@@ -1,4 +1,5 @@
 #include "ui/mortgage/house_window.h"
+#include "ui/common/label_fit.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -107,6 +108,7 @@ House::House(QWidget* parent)
     setMouseTracking(true);
 
     create_controls();
+    fit_label_texts(*this);
     set_tab_order();
     watch_keys_and_pointer();
 
@@ -261,7 +263,7 @@ bool House::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyRelease: {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->isAutoRepeat() || key->modifiers() != Qt::NoModifier) {
+            if (key->isAutoRepeat()) {  // with or without a modifier, as elsewhere
                 break;
             }
             if (key->key() == Qt::Key_F1) {

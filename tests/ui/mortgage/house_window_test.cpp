@@ -93,6 +93,7 @@ class HouseWindowTest : public QObject {
 
   private slots:
     void opens_empty_with_focus_on_the_button();
+    void every_label_text_fits_its_rectangle();
     void lists_hold_their_items();
     void tips_follow_the_events_data();
     void tips_follow_the_events();
@@ -391,26 +392,34 @@ void HouseWindowTest::function_keys_request_a_switch_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("target");
+    QTest::addColumn<int>("modifiers");
     QTest::newRow("F1 in the rate box")
-        << "T_lilv" << int(Qt::Key_F1) << int(CalculatorKind::standard);
+        << "T_lilv" << int(Qt::Key_F1) << int(CalculatorKind::standard) << 0;
+    // A modifier held does not matter, as in the expression window.
+    QTest::newRow("Shift+F1 in the rate box")
+        << "T_lilv" << int(Qt::Key_F1) << int(CalculatorKind::standard) << int(Qt::ShiftModifier);
+    QTest::newRow("Ctrl+F2 in the amount box")
+        << "T_Cash" << int(Qt::Key_F2) << int(CalculatorKind::expression)
+        << int(Qt::ControlModifier);
     QTest::newRow("F2 in the amount box")
-        << "T_Cash" << int(Qt::Key_F2) << int(CalculatorKind::expression);
+        << "T_Cash" << int(Qt::Key_F2) << int(CalculatorKind::expression) << 0;
     QTest::newRow("F2 on the term list")
-        << "Combo_Years" << int(Qt::Key_F2) << int(CalculatorKind::expression);
+        << "Combo_Years" << int(Qt::Key_F2) << int(CalculatorKind::expression) << 0;
     QTest::newRow("F1 in the tips box")
-        << "T_TXT" << int(Qt::Key_F1) << int(CalculatorKind::standard);
-    QTest::newRow("F7 does nothing here") << "T_lilv" << int(Qt::Key_F7) << -1;
+        << "T_TXT" << int(Qt::Key_F1) << int(CalculatorKind::standard) << 0;
+    QTest::newRow("F7 does nothing here") << "T_lilv" << int(Qt::Key_F7) << -1 << 0;
 }
 
 void HouseWindowTest::function_keys_request_a_switch() {
     QFETCH(QString, field);
     QFETCH(int, key);
     QFETCH(int, target);
+    QFETCH(int, modifiers);
     Fixture f;
     QSignalSpy spy(f.house.get(), &House::switch_requested);
     auto* widget = f.get<QWidget>(field.toLatin1().constData());
     widget->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(widget, static_cast<Qt::Key>(key));
+    QTest::keyClick(widget, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
     if (target < 0) {
         QCOMPARE(spy.count(), 0);
     } else {
@@ -544,3 +553,24 @@ void HouseWindowTest::schedule_module_is_loaded_only_when_pressed() {
 
 QTEST_MAIN(HouseWindowTest)
 #include "house_window_test.moc"
+
+void HouseWindowTest::every_label_text_fits_its_rectangle() {
+    Fixture f;
+    int checked = 0;
+    for (const QLabel* label : f.house->findChildren<QLabel*>()) {
+        if (label->text().isEmpty() || label->wordWrap() || !label->pixmap().isNull()) {
+            continue;
+        }
+        const QFontMetrics metrics(label->font());
+        const QRect need = metrics.boundingRect(label->text());
+        const QString what = label->objectName() + QStringLiteral(" \"") + label->text() +
+                             QStringLiteral("\" needs ") + QString::number(need.width()) +
+                             QLatin1Char('x') + QString::number(metrics.height()) +
+                             QStringLiteral(", has ") + QString::number(label->width()) +
+                             QLatin1Char('x') + QString::number(label->height());
+        QVERIFY2(metrics.height() <= label->height(), qPrintable(what));
+        QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width() + 1, qPrintable(what));
+        ++checked;
+    }
+    QVERIFY(checked > 5);
+}

@@ -8,7 +8,11 @@
 #include <QWindow>
 #include <QWindowStateChangeEvent>
 
+#include "ui/main/dock/edge_sliver.h"
+#include "ui/main/dock/scale_rules.h"
+#include "ui/main/dock/sliver_rules.h"
 #include "ui/main/dock/x11_state.h"
+#include "ui/main/dock/x11_wm_state.h"
 
 namespace orvane {
 
@@ -58,6 +62,8 @@ DockController::DockController(const DockWidgets& widgets, QObject* parent)
     reset_title_colours();
 }
 
+DockController::~DockController() = default;
+
 void DockController::set_screen_width_source(std::function<int()> source) {
     screen_width_ = std::move(source);
 }
@@ -72,8 +78,8 @@ dock::WindowDock DockController::current() const {
     const QPoint pos = server_window_origin(widgets_.window).value_or(widgets_.window->pos());
     d.left = dock::twips_from_px(pos.x());
     d.top = dock::twips_from_px(pos.y());
-    d.width = dock::twips_from_px(widgets_.window->width());
-    d.height = dock::twips_from_px(widgets_.window->height());
+    d.width = dock::nominal_width(dock::twips_from_px(widgets_.window->width()));
+    d.height = dock::nominal_height(dock::twips_from_px(widgets_.window->height()));
     d.docked = docked_;
     d.strips.top = widgets_.strip_top == nullptr || !widgets_.strip_top->isHidden();
     d.strips.left = widgets_.strip_left == nullptr || !widgets_.strip_left->isHidden();
@@ -139,6 +145,13 @@ bool DockController::eventFilter(QObject* watched, QEvent* event) {
                 schedule_shape_check();
             }
             return false;
+        case QEvent::Show:
+        case QEvent::Close:
+            if (watched == widgets_.window && hidden_) {
+                // Shown or closed by someone else while slid away: the sliver has no job.
+                drop_sliver();
+            }
+            return false;
         default:
             return false;
     }
@@ -155,8 +168,14 @@ bool DockController::on_press(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == widgets_.window) {
-        // Presses on child controls bubble up here; only the bare background is a handle.
-        if (widgets_.window->childAt(mouse->position().toPoint()) != nullptr) {
+        // Presses on child controls bubble up here; only the bare background is a handle, and
+        // the help panel's blank ground (a press there reaches us only when nothing on the
+        // panel took it).
+        const QWidget* child = widgets_.window->childAt(mouse->position().toPoint());
+        const bool help_ground =
+            child != nullptr && widgets_.help_panel != nullptr &&
+            (child == widgets_.help_panel || child == widgets_.help_panel->parentWidget());
+        if (child != nullptr && !help_ground) {
             return false;
         }
         if (left) {
@@ -306,9 +325,53 @@ void DockController::strip_moved(QObject* strip) {
         return;
     }
     give_focus();
-    const dock::WindowDock after = dock::dock_toggle(before, screen_width());
-    apply(after);
-    emit slid(after.left < 0 || after.top < 0 || after.left + after.width > screen_width());
+    slide_to(dock::dock_toggle(before, screen_width()));
+}
+
+void DockController::slide_to(const dock::WindowDock& target) {
+    const int screen_twips = screen_width();
+    if (!dock::slid_away(target, screen_twips)) {
+        apply(target);
+        emit slid(false);
+        return;
+    }
+    // Window managers keep what part of a window they like on the screen, or do not move it
+    // at all: the window goes off the screen and a sliver of our own takes the part that the
+    // slide leaves, showing what the window shows there.
+    const dock::Area area = dock::sliver_px(target, screen_twips);
+    const QRect on_screen(area.left, area.top, area.width, area.height);
+    const QPoint origin(dock::px_from_twips(target.left), dock::px_from_twips(target.top));
+    const QPixmap picture = widgets_.window->grab(on_screen.translated(-origin));
+    apply(dock::WindowDock{current().left, current().top, target.width, target.height,
+                           target.docked, target.strips});
+    hidden_ = target;
+    if (!sliver_) {
+        sliver_ = std::make_unique<EdgeSliver>();
+        connect(sliver_.get(), &EdgeSliver::touched, this, &DockController::sliver_touched);
+    }
+    sliver_->show_at(on_screen, picture);
+    widgets_.window->hide();
+    emit slid(true);
+}
+
+void DockController::sliver_touched() {
+    if (!hidden_) {
+        return;
+    }
+    const dock::WindowDock shown = dock::dock_toggle(*hidden_, screen_width());
+    drop_sliver();
+    apply(shown);
+    widgets_.window->show();
+    widgets_.window->raise();
+    give_focus();
+    emit slid(dock::slid_away(shown, screen_width()));
+}
+
+void DockController::drop_sliver() {
+    hidden_.reset();
+    if (sliver_) {
+        sliver_->hide();
+    }
 }
 
 void DockController::give_focus() {
@@ -331,11 +394,19 @@ void DockController::reset_title_colours() {
 }
 
 void DockController::tray_pointer_activity() {
+    if (widgets_.window->isMinimized()) {
+        // A click on the tray icon brings the mini strip back, as the taskbar does.
+        widgets_.window->showNormal();
+        widgets_.window->raise();
+    }
     give_focus();
     reset_title_colours();
 }
 
 void DockController::toggle_help_width() {
+    if (hidden_) {
+        sliver_touched();  // the panel opens on a window in view
+    }
     // A resize carries Qt's idea of the position, which may still be the one before the window
     // manager placed the window.
     sync_position();
@@ -353,7 +424,11 @@ void DockController::minimise_to_strip() {
     Qt::WindowFlags framed = borderless_flags_ & ~Qt::FramelessWindowHint;
     framed |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint;
     framed &= ~Qt::WindowMaximizeButtonHint;
+    // An ordinary window while minimised: taskbars skip a utility window and some window
+    // managers do not minimise one at all.
+    framed = (framed & ~Qt::WindowType_Mask) | Qt::Window;
     set_frame(framed);
+    request_wm_state(widgets_.window, {WmState::skip_taskbar, WmState::skip_pager}, false);
     widgets_.window->showMinimized();
     widgets_.window->setWindowTitle(QString::fromUtf8(dock::kMinimisedCaption.data(),
                                                       qsizetype(dock::kMinimisedCaption.size())));
@@ -385,7 +460,7 @@ void DockController::schedule_shape_check() {
 void DockController::restore_shape() {
     shape_check_pending_ = false;
     dock::ShapeInput in;
-    in.width = dock::twips_from_px(widgets_.window->width());
+    in.width = dock::nominal_width(dock::twips_from_px(widgets_.window->width()));
     in.minimised = widgets_.window->isMinimized();
     in.maximised = widgets_.window->isMaximized();
     in.framed = !(widgets_.window->windowFlags() & Qt::FramelessWindowHint);
@@ -398,6 +473,22 @@ void DockController::restore_shape() {
         // The frame change may have been sent while the platform still took the window for
         // minimised; say again that it is a normal window.
         widgets_.window->showNormal();
+        // The window manager may keep the taskbar entry and stacking of the framed strip:
+        // ask, and where it does not listen (xfwm4), map the window afresh so that it reads
+        // the utility window's state anew.
+        QTimer::singleShot(kShapeDelayMs * 2, this, [this] {
+            request_wm_state(widgets_.window,
+                             {WmState::skip_taskbar, WmState::skip_pager, WmState::above}, true);
+            QTimer::singleShot(kShapeDelayMs * 3, this, [this] {
+                if (has_wm_state(widgets_.window, WmState::skip_taskbar) != std::optional(false) ||
+                    widgets_.window->isMinimized()) {
+                    return;
+                }
+                widgets_.window->hide();
+                forget_wm_state(widgets_.window);
+                widgets_.window->show();
+            });
+        });
     }
     if (action.clear_caption) {
         widgets_.window->setWindowTitle(QString());

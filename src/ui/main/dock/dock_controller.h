@@ -10,12 +10,16 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "ui/main/dock/dock_rules.h"
 
 class QSystemTrayIcon;
 
 namespace orvane {
+
+class EdgeSliver;
 
 // The widgets the controller works with; all belong to the window. Null entries are skipped.
 struct DockWidgets {
@@ -30,6 +34,7 @@ struct DockWidgets {
     QWidget* help_button = nullptr;   // L_Help
     QWidget* mini_button = nullptr;   // L_Mini
     QWidget* exit_button = nullptr;   // L_Exit
+    QWidget* help_panel = nullptr;    // its blank ground drags like the background
     // The empty area right of the calculator that widening uncovers; the help panel goes there.
     QWidget* help_area = nullptr;
     // Pointer activity over it counts as a move over the window; null without a tray.
@@ -51,6 +56,7 @@ class DockController : public QObject {
     // pointer moves matter. The window must be a top-level widget; the controller is its child
     // unless a parent is given.
     explicit DockController(const DockWidgets& widgets, QObject* parent = nullptr);
+    ~DockController() override;
 
     // The window as the docking rules see it (twips, dock flag, strip visibility).
     dock::WindowDock current() const;
@@ -66,7 +72,7 @@ class DockController : public QObject {
 
   public slots:
     // Opens or closes the help panel by widening or narrowing the window; a right-docked
-    // window stays flush with the right screen edge. Emits helpPanelToggled.
+    // window stays flush with the right screen edge. Emits help_panel_toggled.
     void toggle_help_width();
     // L_Mini: back to the calculator width, framed with the caption, minimised.
     void minimise_to_strip();
@@ -107,6 +113,10 @@ class DockController : public QObject {
     void set_frame(Qt::WindowFlags flags);
     void schedule_shape_check();
     void restore_shape();
+    // A slide: away behind the sliver, or back into view.
+    void slide_to(const dock::WindowDock& target);
+    void sliver_touched();
+    void drop_sliver();
 
     DockWidgets widgets_;
     std::function<int()> screen_width_;
@@ -122,6 +132,10 @@ class DockController : public QObject {
     bool mini_pressed_ = false;
     bool shape_check_pending_ = false;
     Qt::WindowFlags borderless_flags_;
+    // While slid away: the window as the rules see it (it is hidden meanwhile) and the sliver
+    // that stands in for it.
+    std::optional<dock::WindowDock> hidden_;
+    std::unique_ptr<EdgeSliver> sliver_;
 };
 
 }  // namespace orvane

@@ -7,8 +7,10 @@
 
 #include "dock_test_window.h"
 #include "ui/main/dock/dock_controller.h"
+#include "ui/main/dock/edge_sliver.h"
 
 using orvane::DockController;
+using orvane::EdgeSliver;
 using orvane::testing::DockTestWindow;
 namespace dock = orvane::dock;
 
@@ -23,6 +25,17 @@ void send_mouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButto
     const QPointF global = target->mapToGlobal(QPointF(local));
     QMouseEvent event(type, QPointF(local), global, button, buttons, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &event);
+}
+
+// The sliver that stands in for a slid-away window, when one is shown.
+EdgeSliver* shown_sliver() {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* sliver = qobject_cast<EdgeSliver*>(top);
+            sliver != nullptr && sliver->isVisible()) {
+            return sliver;
+        }
+    }
+    return nullptr;
 }
 
 void hover(QWidget* target, QPoint local = {2, 2}) {
@@ -141,7 +154,7 @@ class DockControllerTest : public QObject {
         QVERIFY(!controller_->docked());
     }
 
-    void background_is_a_drag_handle_but_controls_are_not() {
+    void backgroundIsADragHandleButControlsAreNot() {
         // A press on the background moves the window; a press bubbling up from a control doesn't.
         const QPoint before = window_->pos();
         const QPoint on_key = window_->key->geometry().center();
@@ -167,32 +180,36 @@ class DockControllerTest : public QObject {
         QVERIFY(window_->findChild<QWidget*>("Pic_zuo")->isHidden());
     }
 
-    void strips_slide_a_docked_window_data() {
+    void stripsSlideADockedWindow_data() {
         QTest::addColumn<QPoint>("drop");
         QTest::addColumn<QString>("trigger");
-        QTest::addColumn<QString>("sliverStrip");
-        QTest::addColumn<QPoint>("hidden");
+        QTest::addColumn<QRect>("sliver");
         QTest::addColumn<QPoint>("shown");
-        QTest::newRow("left") << QPoint(5, 200) << "Pic_you"
-                              << "Pic_you" << QPoint(-439, 200) << QPoint(0, 200);
-        QTest::newRow("top") << QPoint(300, 5) << "Pic_zuo"
-                             << "Pic_xia" << QPoint(300, -430) << QPoint(300, 0);
+        // Slid away, the window is off the screen and a 50-twip sliver (3 pixels) of it stays.
+        QTest::newRow("left") << QPoint(5, 200) << "Pic_you" << QRect(0, 200, 3, kHeightPx)
+                              << QPoint(0, 200);
+        QTest::newRow("top") << QPoint(300, 5) << "Pic_zuo" << QRect(300, 0, kWidthPx, 3)
+                             << QPoint(300, 0);
         QTest::newRow("right") << QPoint(kScreenPx - kWidthPx, 200) << "Pic_zuo"
-                               << "Pic_you" << QPoint(kScreenPx - 3, 200)
+                               << QRect(kScreenPx - 3, 200, 3, kHeightPx)
                                << QPoint(kScreenPx - kWidthPx, 200);
     }
-    void strips_slide_a_docked_window() {
+    void stripsSlideADockedWindow() {
         QFETCH(QPoint, drop);
         QFETCH(QString, trigger);
-        QFETCH(QString, sliverStrip);
-        QFETCH(QPoint, hidden);
+        QFETCH(QRect, sliver);
         QFETCH(QPoint, shown);
         drag_to(window_->findChild<QWidget*>("Pic_shang"), window_.get(), drop);
         QCOMPARE(window_->pos(), shown);
+        QVERIFY(shown_sliver() == nullptr);
         QSignalSpy slid(controller_, &DockController::slid);
         hover(window_->findChild<QWidget*>(trigger));
-        QCOMPARE(window_->pos(), hidden);
-        hover(window_->findChild<QWidget*>(sliverStrip));
+        QVERIFY(!window_->isVisible());
+        QVERIFY(shown_sliver() != nullptr);
+        QCOMPARE(shown_sliver()->geometry(), sliver);
+        hover(shown_sliver());
+        QVERIFY(window_->isVisible());
+        QVERIFY(shown_sliver() == nullptr);
         QCOMPARE(window_->pos(), shown);
         QCOMPARE(slid.count(), 2);
         QCOMPARE(slid.at(0).at(0).toBool(), true);
@@ -213,8 +230,10 @@ class DockControllerTest : public QObject {
         controller_->toggle_help_width();
         QCOMPARE(window_->width(), kWidthPx);
         hover(right);  // the docked edge was remembered
-        QCOMPARE(window_->pos(), QPoint(-439, 200));
-        hover(right);
+        QVERIFY(!window_->isVisible());
+        QVERIFY(shown_sliver() != nullptr);
+        hover(shown_sliver());
+        QVERIFY(window_->isVisible());
 
         // Dragged back to the middle: undocked, the left strip stays hidden, nothing slides.
         drag_to(window_->findChild<QWidget*>("Pic_shang"), window_.get(), QPoint(300, 200));
@@ -224,13 +243,15 @@ class DockControllerTest : public QObject {
         QCOMPARE(window_->pos(), QPoint(300, 200));
     }
 
-    void help_width_keeps_a_right_dock_flush() {
+    void helpWidthKeepsARightDockFlush() {
         drag_to(window_->findChild<QWidget*>("Pic_shang"), window_.get(),
                 QPoint(kScreenPx - kWidthPx - 5, 200));
         hover(window_->findChild<QWidget*>("Pic_zuo"));
-        QCOMPARE(window_->x(), kScreenPx - 3);  // hidden at the right edge
+        QVERIFY(!window_->isVisible());  // slid away at the right edge
         QSignalSpy toggled(controller_, &DockController::help_panel_toggled);
-        controller_->toggle_help_width();
+        controller_->toggle_help_width();  // the panel opens on the window, back in view
+        QVERIFY(window_->isVisible());
+        QVERIFY(shown_sliver() == nullptr);
         QCOMPARE(window_->geometry(), QRect(kScreenPx - 698, 200, 698, kHeightPx));
         controller_->toggle_help_width();
         QCOMPARE(window_->geometry(), QRect(kScreenPx - kWidthPx, 200, kWidthPx, kHeightPx));
@@ -295,12 +316,26 @@ class DockControllerTest : public QObject {
         QVERIFY(window_->windowFlags() & Qt::WindowTitleHint);
         QCOMPARE(window_->size(), QSize(kWidthPx, kHeightPx));
         QCOMPARE(background(mini), QColor(128, 128, 255));
+        // An ordinary window while minimised, so that it has a taskbar entry.
+        QCOMPARE(window_->windowFlags() & Qt::WindowType_Mask, Qt::Window);
 
         window_->showNormal();
         QTRY_VERIFY(window_->windowFlags() & Qt::FramelessWindowHint);
         QTRY_COMPARE(window_->windowTitle(), QString());
         QCOMPARE(window_->size(), QSize(kWidthPx, kHeightPx));
         QVERIFY(window_->windowFlags() & Qt::WindowStaysOnTopHint);
+        QCOMPARE(window_->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+    }
+
+    void trayClickRestoresTheMiniStrip() {
+        controller_->minimise_to_strip();
+        QCoreApplication::processEvents();
+        QVERIFY(window_->isMinimized());
+        controller_->tray_pointer_activity();
+        QTRY_VERIFY(!window_->isMinimized());
+        QTRY_VERIFY(window_->windowFlags() & Qt::FramelessWindowHint);
+        QTRY_COMPARE(window_->windowTitle(), QString());
+        QCOMPARE(window_->size(), QSize(kWidthPx, kHeightPx));
     }
 
     void any_other_size_snaps_back() {

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Drags a real window under Xvfb and openbox: a drop near the left edge snaps it to x = 0, the
-# pointer crossing the far strip slides it away to a sliver, the sliver brings it back.
+# Drags a real window under Xvfb and a window manager (ORVANE_WM: openbox, xfwm4 or mutter): a
+# drop near the left, right or top edge snaps it there, the pointer crossing the far strip slides
+# it away to a sliver, the sliver brings it back; L_Mini minimises it and a restore brings back
+# the borderless calculator.
 # Usage: dock_e2e.sh PROGRAM [ARGS...]   (the program prints "window <id>" once shown)
 set -euo pipefail
 
-for tool in Xvfb openbox xdotool xwininfo xprop; do
+for tool in Xvfb xdotool xwininfo xprop import compare; do
     command -v "$tool" >/dev/null || { echo "skip: $tool missing"; exit 77; }
 done
 
@@ -21,7 +23,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-desktop_start 1280x800 || { echo "FAIL: no X server with openbox could be started"; exit 1; }
+desktop_wm_available || { echo "skip: window manager $(desktop_wm) missing"; exit 77; }
+desktop_start 1280x800 || { echo "FAIL: no X server with $(desktop_wm) could be started"; exit 1; }
 
 QT_QPA_PLATFORM=xcb "$@" >"$workdir/app.log" 2>&1 &
 pids+=($!)
@@ -45,7 +48,7 @@ expect_x() {  # expect_x WANT WHAT
         sleep 0.1
     done
     echo "FAIL: $2: x = $got, expected $1"
-    echo "--- program output"; cat "$workdir/app.log"; cat "$desktop_dir/openbox.log"
+    echo "--- program output"; cat "$workdir/app.log"; cat "$desktop_dir/wm.log"
     exit 1
 }
 
@@ -67,64 +70,152 @@ if [ "$xq,$yq" != "$x0,$y0" ]; then
 fi
 echo "ok: a quick click moves nothing"
 
-# Grab the top strip (2000, 180 in twips) and drop the window 10 pixels from the left edge.
-grip_x=133
-grip_y=12
-xdotool mousemove --sync $((x0 + grip_x)) $((y0 + grip_y))
-sleep 0.2
-xdotool mousedown 1
-sleep 0.2
-# No --sync while the window manager holds the pointer: it may never report the move.
-for step in 1 2 3 4 5 6 7 8; do
-    xdotool mousemove $((x0 + grip_x - (x0 - 10) * step / 8)) $((y0 + grip_y))
-    sleep 0.05
-done
-sleep 0.2
-xdotool mouseup 1
-expect_x 0 "dropped 10 pixels from the left edge, docked at the left"
-echo "ok: $(grep '^drag by' "$workdir/app.log")"
+# Reference shots are taken with the pointer away from the window, so that no hover marks
+# differ. Judged by what is on the screen: the window's place and map state as the server has them,
+# and the screen's pixels.
+map_state() { xwininfo -id "$wid" | awk '/Map State/ {print $NF}'; }
+# ORVANE_E2E_SHOTS=DIR keeps every screenshot there, named by the window manager.
+shot() {
+    import -window root "$workdir/$1.png"
+    if [ -n "${ORVANE_E2E_SHOTS:-}" ]; then
+        mkdir -p "$ORVANE_E2E_SHOTS"
+        cp "$workdir/$1.png" "$ORVANE_E2E_SHOTS/$(desktop_wm)-$((++shot_count))-$1.png"
+    fi
+}
+shot_count=0
+# differing SHOT_A CROP_A SHOT_B CROP_B: how many pixels of the two crops differ.
+differing() {
+    { compare -metric AE "$workdir/$1.png[$2]" "$workdir/$3.png[$4]" null: 2>&1 || true; } |
+        awk '{print int($1)}'
+}
+wait_state() {  # wait_state STATE WHAT
+    for _ in $(seq 30); do [ "$(map_state)" = "$1" ] && return 0; sleep 0.1; done
+    echo "FAIL: $2: map state $(map_state), expected $1"; cat "$workdir/app.log"; exit 1
+}
 
-# Leave through the right strip (6491..6604 twips: pixels 433..440).
-row=$((y0 + 200))
+# drag_to X Y: grabs the logo (820, 1940 in twips) and drops the window's corner at X, Y. Not
+# the top strip: a docked window slides away when the pointer moves over it.
+grip_x=55
+grip_y=129
+drag_to() {
+    local x y
+    read -r x y < <(position)
+    xdotool mousemove --sync $((x + grip_x)) $((y + grip_y))
+    sleep 0.2
+    xdotool mousedown 1
+    sleep 0.2
+    # No --sync while the window manager holds the pointer: it may never report the move.
+    for step in 1 2 3 4 5 6 7 8; do
+        xdotool mousemove $((x + grip_x + ($1 - x) * step / 8)) $((y + grip_y + ($2 - y) * step / 8))
+        sleep 0.05
+    done
+    sleep 0.2
+    xdotool mouseup 1
+    sleep 0.3
+}
+
+# slide_check EDGE ROW_OR_COLUMN: the pointer has just left through a strip. The window must be
+# gone from the screen and a 50-twip sliver (3 pixels) of it left at the edge, showing the
+# window's own pixels of that place; touching the sliver brings the window back where it was.
+slide_check() {
+    local edge=$1 wx=$2 wy=$3 sliver shown_crop touch
+    wait_state IsUnMapped "$edge: the slid-away window is off the screen"
+    sleep 0.3
+    shot hidden
+    case "$edge" in
+        left) sliver="3x400+0+$((wy + 16))"; shown_crop="3x400+439+$((wy + 16))"; touch="1 $((wy + 200))" ;;
+        right) sliver="3x400+1277+$((wy + 16))"; shown_crop="3x400+$wx+$((wy + 16))"; touch="1278 $((wy + 200))" ;;
+        top) sliver="420x3+$((wx + 10))+0"; shown_crop="420x3+$((wx + 10))+430"; touch="$((wx + 200)) 1" ;;
+    esac
+    local off body
+    off=$(differing hidden "$sliver" shown "$shown_crop")
+    [ "$off" -eq 0 ] || { echo "FAIL: $edge: the sliver differs from the window's edge in $off pixels"; exit 1; }
+    body=$(differing hidden "400x300+$((wx + 20))+$((wy + 60))" shown "400x300+$((wx + 20))+$((wy + 60))")
+    [ "$body" -gt 60000 ] || { echo "FAIL: $edge: only $body of 120000 pixels changed: the window is still on the screen"; exit 1; }
+    echo "ok: $edge: slid away, a 3-pixel sliver showing the window's edge stays ($body pixels gone)"
+    # shellcheck disable=SC2086
+    xdotool mousemove --sync $touch
+    wait_state IsViewable "$edge: touching the sliver"
+    local got
+    for _ in $(seq 30); do
+        got="$(position)"
+        [ "$got" = "$wx $wy" ] && break
+        sleep 0.1
+    done
+    [ "$got" = "$wx $wy" ] || { echo "FAIL: $edge: back at $got, expected $wx $wy"; exit 1; }
+    sleep 0.3
+    shot back
+    body=$(differing back "400x300+$((wx + 20))+$((wy + 60))" shown "400x300+$((wx + 20))+$((wy + 60))")
+    [ "$body" -lt 200 ] || { echo "FAIL: $edge: back, but $body pixels differ from before"; exit 1; }
+    echo "ok: $edge: touching the sliver brought the window back to $got"
+}
+
+# Left: dropped 10 pixels from the left edge, it snaps to x = 0 and leaves through the right
+# strip (6491..6604 twips: pixels 433..440).
+drag_to 10 "$y0"
+expect_x 0 "dropped 10 pixels from the left edge, docked at the left"
+echo "ok: $(grep '^drag by' "$workdir/app.log" | head -n1)"
+read -r _ yl < <(position)
+row=$((yl + 200))
+xdotool mousemove --sync 700 700
+sleep 0.3
+shot shown
 xdotool mousemove --sync 200 "$row"
 sleep 0.1
 xdotool mousemove --sync 436 "$row"
 sleep 0.1
 xdotool mousemove --sync 520 "$row"
-# 50 - 6630 twips rounds to -439 pixels: three pixels stay on the screen. A window manager may
-# keep more of an application's window on the screen (openbox keeps 10%: x = -397); the slide
-# must go at least that far.
-hidden=""
-for _ in $(seq 30); do
-    read -r hidden _ < <(position)
-    [ "$hidden" -le -397 ] && break
-    sleep 0.1
-done
-if [ "$hidden" -eq -439 ]; then
-    echo "ok: crossing the right strip left a 50-twip sliver (x = -439)"
-elif [ "$hidden" -eq -397 ] && grep -q '^slid 1 to -439,' "$workdir/app.log"; then
-    echo "ok: crossing the right strip slid the window away; asked for x = -439, the window manager kept 10% on the screen (x = -397)"
-else
-    echo "FAIL: after crossing the right strip x = $hidden"; cat "$workdir/app.log"; exit 1
-fi
+slide_check left 0 "$yl"
 
-# The sliver at the left screen edge holds the right strip (window pixels 433..440): touching
-# it brings the window back.
-touch_x=$((hidden + 437))
-[ "$touch_x" -lt 0 ] && touch_x=0
-xdotool mousemove --sync "$touch_x" "$row"
-expect_x 0 "touching the sliver brought the window back"
+# Right: dropped 10 pixels from the right edge of the 1280-pixel screen, it snaps to
+# x = 1280 - 442 and leaves through the left strip (23..165 twips: pixels 2..10).
+drag_to $((1280 - 442 - 10)) "$yl"
+expect_x 838 "dropped 10 pixels from the right edge, docked at the right"
+read -r _ yr < <(position)
+row=$((yr + 200))
+xdotool mousemove --sync 100 700
+sleep 0.3
+shot shown
+xdotool mousemove --sync 1000 "$row"
+sleep 0.1
+xdotool mousemove --sync 844 "$row"
+sleep 0.1
+xdotool mousemove --sync 700 "$row"
+slide_check right 838 "$yr"
+
+# Top: dropped 8 pixels below the top edge, it snaps to y = 0 and leaves through the bottom
+# strip (6300..6465 twips: pixels 420..430).
+drag_to 400 8
+for _ in $(seq 30); do read -r xt yt < <(position); [ "$yt" = 0 ] && break; sleep 0.1; done
+[ "$yt" = 0 ] || { echo "FAIL: dropped near the top, y = $yt"; exit 1; }
+echo "ok: dropped near the top, docked at the top (y = 0)"
+xdotool mousemove --sync 100 700
+sleep 0.3
+shot shown
+xdotool mousemove --sync $((xt + 200)) 200
+sleep 0.1
+xdotool mousemove --sync $((xt + 200)) 425
+sleep 0.1
+xdotool mousemove --sync $((xt + 200)) 520
+slide_check top "$xt" 0
 
 # L_Mini (window pixels 368..400 of the title row): minimised with the caption; restored by the
 # window manager, it comes back borderless with an empty caption at the calculator size.
 wm_state() { xprop -id "$wid" WM_STATE | awk '/window state/ {print $NF}'; }
-xdotool mousemove --sync $((385)) $((y0 + 10))
+read -r xm ym < <(position)
+xdotool mousemove --sync $((xm + 385)) $((ym + 10))
 sleep 0.2
 xdotool click 1
 for _ in $(seq 30); do [ "$(wm_state)" = "Iconic" ] && break; sleep 0.1; done
 [ "$(wm_state)" = "Iconic" ] || { echo "FAIL: L_Mini did not minimise"; exit 1; }
 xprop -id "$wid" WM_NAME | grep -q '"Orvane桌面计算器"' || { echo "FAIL: caption while minimised"; xprop -id "$wid" WM_NAME; exit 1; }
-echo "ok: L_Mini minimised the window with its caption"
+net_state() { xprop -id "$wid" _NET_WM_STATE; }
+if net_state | grep -q SKIP_TASKBAR; then
+    echo "FAIL: minimised, the window still skips the taskbar: $(net_state)"; exit 1
+fi
+xprop -id "$wid" _NET_WM_WINDOW_TYPE | grep -q '_NET_WM_WINDOW_TYPE_NORMAL' ||
+    { echo "FAIL: minimised, not an ordinary window: $(xprop -id "$wid" _NET_WM_WINDOW_TYPE)"; exit 1; }
+echo "ok: L_Mini minimised the window with its caption, an ordinary taskbar entry"
 xdotool windowactivate "$wid" 2>/dev/null || true
 for _ in $(seq 30); do [ "$(wm_state)" = "Normal" ] && break; sleep 0.1; done
 sleep 0.3
@@ -133,5 +224,8 @@ xprop -id "$wid" WM_NAME | grep -qE '= ("")?$' || { echo "FAIL: caption after re
 size="$(xwininfo -id "$wid" | awk '/^  Width/ {w=$NF} /^  Height/ {h=$NF} END {print w "x" h}')"
 [ "$size" = "442x433" ] || { echo "FAIL: restored size $size"; exit 1; }
 xprop -id "$wid" _MOTIF_WM_HINTS | grep -q '0x2, 0x1, 0x0' || { echo "FAIL: restored with a frame"; exit 1; }
-echo "ok: restored borderless, caption empty, $size"
+for _ in $(seq 20); do net_state | grep -q SKIP_TASKBAR && net_state | grep -q ABOVE && break; sleep 0.1; done
+net_state | grep -q SKIP_TASKBAR && net_state | grep -q ABOVE ||
+    { echo "FAIL: restored, but not above and off the taskbar: $(net_state)"; exit 1; }
+echo "ok: restored borderless, caption empty, $size, above, no taskbar button"
 echo "ok: all"

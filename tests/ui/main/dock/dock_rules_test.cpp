@@ -1,7 +1,10 @@
 #include "ui/main/dock/dock_rules.h"
+#include "ui/main/dock/scale_rules.h"
+#include "ui/main/dock/sliver_rules.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -128,6 +131,41 @@ TEST(DockToggle, SlidesBetweenShownAndSliver) {
     }
 }
 
+// What stays on the screen of a slid-away window, found by sliding the shown window: the
+// sliver must lie flush at the docked edge, 50 twips (3 pixels) thick, along the window.
+TEST(Sliver, LiesAtTheDockedEdgeAfterTheSlide) {
+    struct Case {
+        std::string name;
+        WindowDock shown;
+        Area twips;
+        Area px;
+    };
+    const int w = twips_from_px(442);  // the window as the server sizes it: 6630
+    const int h = twips_from_px(433);
+    const std::vector<Case> cases = {
+        {"left", docked(0, 3000, hidden_left(), w), {0, 3000, 50, h}, {0, 200, 3, 433}},
+        {"top", docked(4005, 0, hidden_top(), w), {4005, 0, w, 50}, {267, 0, 442, 3}},
+        {"right",
+         docked(kScreen - w, 2745, hidden_right(), w),
+         {kScreen - 50, 2745, 50, h},
+         {1277, 183, 3, 433}},
+    };
+    for (auto c : cases) {
+        SCOPED_TRACE(c.name);
+        c.shown.height = h;
+        EXPECT_FALSE(slid_away(c.shown, kScreen));
+        const WindowDock hidden = dock_toggle(c.shown, kScreen);
+        EXPECT_TRUE(slid_away(hidden, kScreen));
+        EXPECT_EQ(sliver_twips(hidden, kScreen), c.twips);
+        EXPECT_EQ(sliver_px(hidden, kScreen), c.px);
+        // The pixel sliver is the window's own pixels there: it starts inside the window.
+        const Area px = sliver_px(hidden, kScreen);
+        EXPECT_GE(px.left, px_from_twips(hidden.left));
+        EXPECT_LE(px.left + px.width, px_from_twips(hidden.left + hidden.width));
+    }
+    EXPECT_TRUE(sliver_twips(at(-7000, 0), kScreen).empty());
+}
+
 TEST(DockToggle, AppliesOnlyWhenDockedAndNotExpanded) {
     struct Case {
         bool docked;
@@ -249,6 +287,44 @@ TEST(PixelConversion, RoundsToTheNearestPixelBothWays) {
         EXPECT_EQ(px_from_twips(c.twips), c.px);
     }
     EXPECT_EQ(twips_from_px(-439), -6585);
+}
+
+}  // namespace
+}  // namespace orvane::dock
+
+namespace orvane::dock {
+namespace {
+
+// At a display scale the window's size goes to device pixels and back, rounded either way each
+// time; read back it must still count as the size that was set, for the width rules (help
+// panel open exactly at 10470, restored shape) to hold.
+TEST(DisplayScale, SizesReadBackCountAsTheSizeSet) {
+    const std::vector<double> scales = {1.0, 1.25, 1.5, 1.75, 2.0};
+    const std::vector<int> sizes = {kCalculatorWidth, kExpandedWidth};
+    using Round = double (*)(double);
+    const std::vector<Round> roundings = {[](double v) { return std::floor(v); },
+                                          [](double v) { return std::round(v); },
+                                          [](double v) { return std::ceil(v); }};
+    for (const double scale : scales) {
+        for (const int size : sizes) {
+            for (const Round to_device : roundings) {
+                for (const Round to_logical : roundings) {
+                    const double device = to_device(px_from_twips(size) * scale);
+                    const int read = twips_from_px(int(to_logical(device / scale)));
+                    SCOPED_TRACE(std::to_string(scale) + " " + std::to_string(size) + " read " +
+                                 std::to_string(read));
+                    EXPECT_EQ(nominal_width(read), size);
+                }
+            }
+        }
+        const double height_device = std::floor(px_from_twips(kCalculatorHeight) * scale);
+        EXPECT_EQ(nominal_height(twips_from_px(int(std::floor(height_device / scale)))),
+                  kCalculatorHeight);
+    }
+    // Other widths stay what they are, the expanded threshold keeps its meaning.
+    EXPECT_EQ(nominal_width(9000), 9000);
+    EXPECT_EQ(nominal_width(kCalculatorWidth + 60), kCalculatorWidth + 60);
+    EXPECT_EQ(nominal_width(kExpandedThreshold), kExpandedThreshold);
 }
 
 }  // namespace

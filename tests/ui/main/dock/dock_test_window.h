@@ -14,7 +14,8 @@ namespace orvane::testing {
 class DockTestWindow : public QWidget {
   public:
     DockTestWindow()
-        : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+        // A utility window like the main window.
+        : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
         setFixedSize(twips(6635), twips(6495));
         auto strip = [this](const char* name, int l, int t, int w, int h) {
             auto* s = new QWidget(this);

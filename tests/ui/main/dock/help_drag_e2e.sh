@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# A press on the open help panel's blank ground drags the real main window like its background.
+# Usage: help_drag_e2e.sh PROGRAM   (the program prints "window <id>" once shown)
+set -euo pipefail
+
+for tool in Xvfb xdotool xwininfo; do
+    command -v "$tool" >/dev/null || { echo "skip: $tool missing"; exit 77; }
+done
+
+# shellcheck source=../../../lib/desktop_session.sh
+source "$(dirname "$0")/../../../lib/desktop_session.sh"
+
+workdir="$(mktemp -d)"
+app=""
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null
+    desktop_stop
+    wait 2>/dev/null || true
+    rm -rf "$workdir"
+}
+trap cleanup EXIT
+
+desktop_wm_available || { echo "skip: window manager $(desktop_wm) missing"; exit 77; }
+desktop_start 1280x800 || { echo "FAIL: no X server could be started"; exit 1; }
+
+"$1" >"$workdir/app.log" 2>&1 &
+app=$!
+wid=""
+for _ in $(seq 100); do
+    wid="$(sed -n 's/^window //p' "$workdir/app.log")"
+    [ -n "$wid" ] && break
+    sleep 0.1
+done
+[ -n "$wid" ] || { echo "FAIL: window never appeared"; cat "$workdir/app.log"; exit 1; }
+sleep 0.5
+position() {
+    xwininfo -id "$wid" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'
+}
+read -r x y < <(position)
+xdotool mousemove --sync $((x + 100)) $((y + 300))
+sleep 0.2
+xdotool key F1
+for _ in $(seq 30); do
+    [ "$(xwininfo -id "$wid" | awk '/^  Width/ {print $NF}')" = 698 ] && break
+    sleep 0.1
+done
+sleep 0.3
+# The panel's top right corner, right of its logo (10350, 300 twips): blank white ground.
+px=$((x + 690))
+py=$((y + 20))
+xdotool mousemove --sync "$px" "$py"
+sleep 0.2
+xdotool mousedown 1
+sleep 0.2
+for step in 1 2 3 4 5 6; do
+    xdotool mousemove "$px" $((py + 15 * step))
+    sleep 0.05
+done
+sleep 0.2
+xdotool mouseup 1
+got=""
+for _ in $(seq 30); do
+    read -r _ got < <(position)
+    [ "$got" -ge $((y + 80)) ] && break
+    sleep 0.1
+done
+[ "$got" -ge $((y + 80)) ] || { echo "FAIL: pressed on the help panel's ground and moved 90 pixels down, the window stayed at y = $got (was $y)"; cat "$workdir/app.log"; exit 1; }
+echo "ok: dragged by the help panel's blank ground from y = $y to y = $got"
