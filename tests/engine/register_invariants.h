@@ -16,12 +16,12 @@
 namespace orvane::engine::testing {
 
 inline const std::vector<std::string>& clip_names() {
-    static const std::vector<std::string> names = {
+    static const std::vector<std::string> kNames = {
         "wav_0",   "wav_1",       "wav_2",      "wav_3",     "wav_4",    "wav_5",
         "wav_6",   "wav_7",       "wav_8",      "wav_9",     "wav_00",   "wav_chen",
         "wav_chu", "wav_dengyu",  "wav_dian",   "wav_fu",    "wav_jia",  "wav_jian",
         "wav_kf",  "wav_qingchu", "wav_quanbu", "wav_tuige", "wav_yuyin"};
-    return names;
+    return kNames;
 }
 
 // What the display can hold: an optional "-", then a start of one of the error texts (put

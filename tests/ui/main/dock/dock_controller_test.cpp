@@ -154,7 +154,7 @@ class DockControllerTest : public QObject {
         QVERIFY(!controller_->docked());
     }
 
-    void backgroundIsADragHandleButControlsAreNot() {
+    void background_is_a_drag_handle_but_controls_are_not() {
         // A press on the background moves the window; a press bubbling up from a control doesn't.
         const QPoint before = window_->pos();
         const QPoint on_key = window_->key->geometry().center();
@@ -180,7 +180,7 @@ class DockControllerTest : public QObject {
         QVERIFY(window_->findChild<QWidget*>("Pic_zuo")->isHidden());
     }
 
-    void stripsSlideADockedWindow_data() {
+    void strips_slide_a_docked_window_data() {
         QTest::addColumn<QPoint>("drop");
         QTest::addColumn<QString>("trigger");
         QTest::addColumn<QRect>("sliver");
@@ -194,7 +194,7 @@ class DockControllerTest : public QObject {
                                << QRect(kScreenPx - 3, 200, 3, kHeightPx)
                                << QPoint(kScreenPx - kWidthPx, 200);
     }
-    void stripsSlideADockedWindow() {
+    void strips_slide_a_docked_window() {
         QFETCH(QPoint, drop);
         QFETCH(QString, trigger);
         QFETCH(QRect, sliver);
@@ -243,7 +243,7 @@ class DockControllerTest : public QObject {
         QCOMPARE(window_->pos(), QPoint(300, 200));
     }
 
-    void helpWidthKeepsARightDockFlush() {
+    void help_width_keeps_a_right_dock_flush() {
         drag_to(window_->findChild<QWidget*>("Pic_shang"), window_.get(),
                 QPoint(kScreenPx - kWidthPx - 5, 200));
         hover(window_->findChild<QWidget*>("Pic_zuo"));
@@ -327,7 +327,7 @@ class DockControllerTest : public QObject {
         QCOMPARE(window_->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
     }
 
-    void trayClickRestoresTheMiniStrip() {
+    void tray_click_restores_the_mini_strip() {
         controller_->minimise_to_strip();
         QCoreApplication::processEvents();
         QVERIFY(window_->isMinimized());
