@@ -109,3 +109,18 @@ desktop_start() {
   unset WAYLAND_DISPLAY
   export QT_QPA_PLATFORM=xcb
 }
+
+# The window id a test program prints as "window <id>" once its window is shown, read from
+# LOG within 10 s into $wid; fails (printing the log) when it never comes.
+desktop_wait_for_window() {
+  wid=""
+  local _
+  for _ in $(seq 100); do
+    wid="$(sed -n 's/^window //p' "$1")"
+    [ -n "$wid" ] && return 0
+    sleep 0.1
+  done
+  echo "FAIL: window never appeared"
+  cat "$1"
+  return 1
+}

@@ -27,13 +27,7 @@ desktop_start 1280x800 || { echo "FAIL: no X server with $(desktop_wm) could be 
 
 "$1" >"$workdir/app.log" 2>&1 &
 app=$!
-wid=""
-for _ in $(seq 100); do
-    wid="$(sed -n 's/^window //p' "$workdir/app.log")"
-    [ -n "$wid" ] && break
-    sleep 0.1
-done
-[ -n "$wid" ] || { echo "FAIL: window never appeared"; cat "$workdir/app.log"; exit 1; }
+desktop_wait_for_window "$workdir/app.log" || exit 1
 sleep 0.5
 read -r x y < <(xwininfo -id "$wid" |
     awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')

@@ -28,13 +28,7 @@ desktop_start 1280x800 || { echo "FAIL: no X server with $(desktop_wm) could be 
 
 QT_QPA_PLATFORM=xcb "$@" >"$workdir/app.log" 2>&1 &
 pids+=($!)
-wid=""
-for _ in $(seq 100); do
-    wid="$(sed -n 's/^window //p' "$workdir/app.log")"
-    [ -n "$wid" ] && break
-    sleep 0.1
-done
-[ -n "$wid" ] || { echo "window never appeared"; cat "$workdir/app.log"; exit 1; }
+desktop_wait_for_window "$workdir/app.log" || exit 1
 sleep 0.5
 
 position() {  # prints "X Y" of the window's top-left corner on the screen

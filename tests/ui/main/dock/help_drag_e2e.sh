@@ -25,13 +25,7 @@ desktop_start 1280x800 || { echo "FAIL: no X server could be started"; exit 1; }
 
 "$1" >"$workdir/app.log" 2>&1 &
 app=$!
-wid=""
-for _ in $(seq 100); do
-    wid="$(sed -n 's/^window //p' "$workdir/app.log")"
-    [ -n "$wid" ] && break
-    sleep 0.1
-done
-[ -n "$wid" ] || { echo "FAIL: window never appeared"; cat "$workdir/app.log"; exit 1; }
+desktop_wait_for_window "$workdir/app.log" || exit 1
 sleep 0.5
 position() {
     xwininfo -id "$wid" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'

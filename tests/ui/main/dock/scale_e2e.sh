@@ -27,13 +27,7 @@ desktop_start 1920x1080 || { echo "FAIL: no X server could be started"; exit 1; 
 
 QT_SCALE_FACTOR=$scale "$2" >"$workdir/app.log" 2>&1 &
 app=$!
-wid=""
-for _ in $(seq 100); do
-    wid="$(sed -n 's/^window //p' "$workdir/app.log")"
-    [ -n "$wid" ] && break
-    sleep 0.1
-done
-[ -n "$wid" ] || { echo "FAIL: window never appeared"; cat "$workdir/app.log"; exit 1; }
+desktop_wait_for_window "$workdir/app.log" || exit 1
 sleep 0.5
 
 width() { xwininfo -id "$wid" | awk '/^  Width/ {print $NF}'; }
