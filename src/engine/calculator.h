@@ -138,6 +138,9 @@ class Calculator {
 
     // One tick of the capture timer with the clipboard's text (nullopt: no text / unreadable).
     void capture_tick(std::optional<std::string_view> clipboard_text);
+    // A paste (Ctrl+V / Shift+Insert) of a clipboard text: read leniently and placed as an
+    // entry with a capture's register effects; a text that is not a number is ignored.
+    void paste(std::string_view clipboard_text);
 
     const Controls& controls() const { return controls_; }
     const Registers& registers() const { return registers_; }
@@ -148,6 +151,8 @@ class Calculator {
     // How a step ended: carry on, an error text was shown, or a conversion failed and the
     // whole key must be undone.
     enum class Step { go, error, ignored };
+    // A captured or pasted number placed on the display as the entry.
+    void place_entry(std::string number);
 
     // A side effect held back until the key has completed, so that an ignored key leaves
     // no trace outside the engine either.

@@ -136,3 +136,43 @@ TEST(Capture, ACopiedResultIsCapturedBackAsAnEntry) {
 
 }  // namespace
 }  // namespace orvane::engine::testing
+
+namespace orvane::engine::testing {
+namespace {
+
+// A paste needs no capture box, reads the text leniently and then counts like any entry.
+TEST(Paste, PlacesTheReadNumberAsAnEntry) {
+    const struct {
+        std::string before;  // keys before the paste
+        std::string text;
+        std::string after;  // keys after the paste
+        std::string display;
+    } rows[] = {
+        {"",
+         " \xC2\xA5"
+         "1,234.5\n",
+         "", "1234.5"},
+        {"",
+         " \xC2\xA5"
+         "1,234.5\n",
+         "+ 1 =", "1235.5"},
+        {"", "-2.5", "+ 1 =", "-1.5"},
+        {"4 + 6 =", "5", "=", "5"},     // after a result a new calculation starts
+        {"4 + 6 = *", "5", "=", "50"},  // with an operator shown: the second operand
+        {"7", "12,34", "", "7"},        // ignored: the display stays
+        {"4 + 6 =", "abc", "", "10"},
+        {"", "1234567890123", "", ""},  // too long for the display: ignored
+        {"", "12", "3", "123"},         // typing goes on after the pasted digits
+    };
+    for (const auto& row : rows) {
+        Harness h;
+        h.run(row.before);
+        h.calculator->paste(row.text);
+        h.run(row.after);
+        EXPECT_EQ(h.display(), row.display)
+            << row.before << " | " << row.text << " | " << row.after;
+    }
+}
+
+}  // namespace
+}  // namespace orvane::engine::testing
