@@ -59,4 +59,17 @@ int modifier_bits(Qt::KeyboardModifiers modifiers) {
     return bits;
 }
 
+std::optional<ClipboardKey> clipboard_key(int qt_key, Qt::KeyboardModifiers modifiers) {
+    const Qt::KeyboardModifiers held =
+        modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if ((qt_key == Qt::Key_V && held == Qt::ControlModifier) ||
+        (qt_key == Qt::Key_Insert && held == Qt::ShiftModifier)) {
+        return ClipboardKey::paste;
+    }
+    if (qt_key == Qt::Key_Insert && held == Qt::ControlModifier) {
+        return ClipboardKey::copy;
+    }
+    return std::nullopt;
+}
+
 }  // namespace orvane

@@ -4,6 +4,7 @@
 #include <QWindow>
 
 #include "engine/keyboard.h"
+#include "ui/common/clipboard_service.h"
 #include "ui/main/key_mapping.h"
 #include "ui/main/tallybox.h"
 
@@ -34,6 +35,18 @@ void Tallybox::handle_key_press(const QKeyEvent& event) {
     if (event.key() == Qt::Key_Escape) {
         // AC is the window's cancel button.
         press(engine::Key::clear_all);
+        return;
+    }
+    if (const std::optional<ClipboardKey> clip = clipboard_key(event.key(), event.modifiers())) {
+        if (event.isAutoRepeat()) {
+            return;
+        }
+        if (*clip == ClipboardKey::copy) {
+            orvane::copy_to_clipboard(QString::fromStdString(calculator_.controls().display));
+        } else if (const std::optional<QString> text = clipboard_text()) {
+            calculator_.paste(text->toStdString());
+            refresh();
+        }
         return;
     }
     // Characters repeat with the key held.

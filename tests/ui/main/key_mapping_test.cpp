@@ -124,6 +124,36 @@ INSTANTIATE_TEST_SUITE_P(
                       CodeCase{Qt::Key_Period, std::nullopt}, CodeCase{Qt::Key_F13, std::nullopt},
                       CodeCase{Qt::Key_Shift, std::nullopt}));
 
+struct ClipboardCase {
+    const char* label;
+    int qt_key;
+    Qt::KeyboardModifiers modifiers;
+    std::optional<ClipboardKey> action;
+};
+
+class ClipboardKeys : public ::testing::TestWithParam<ClipboardCase> {};
+
+TEST_P(ClipboardKeys, PasteAndCopyOnTheDesktopKeys) {
+    EXPECT_EQ(clipboard_key(GetParam().qt_key, GetParam().modifiers), GetParam().action)
+        << GetParam().label;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ClipboardKeys,
+    ::testing::Values(
+        ClipboardCase{"Ctrl+V", Qt::Key_V, Qt::ControlModifier, ClipboardKey::paste},
+        ClipboardCase{"Shift+Insert", Qt::Key_Insert, Qt::ShiftModifier, ClipboardKey::paste},
+        ClipboardCase{"keypad Shift+Insert", Qt::Key_Insert, Qt::ShiftModifier | Qt::KeypadModifier,
+                      ClipboardKey::paste},
+        ClipboardCase{"Ctrl+Insert", Qt::Key_Insert, Qt::ControlModifier, ClipboardKey::copy},
+        ClipboardCase{"Ctrl+C stays MC", Qt::Key_C, Qt::ControlModifier, std::nullopt},
+        ClipboardCase{"V alone", Qt::Key_V, Qt::NoModifier, std::nullopt},
+        ClipboardCase{"Ctrl+Shift+V", Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier,
+                      std::nullopt},
+        ClipboardCase{"Insert alone", Qt::Key_Insert, Qt::NoModifier, std::nullopt},
+        ClipboardCase{"Ctrl+Shift+Insert", Qt::Key_Insert, Qt::ControlModifier | Qt::ShiftModifier,
+                      std::nullopt}));
+
 struct ModifierCase {
     Qt::KeyboardModifiers modifiers;
     int bits;
