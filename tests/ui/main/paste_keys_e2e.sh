@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Ctrl+V pastes a spreadsheet-style clipboard text as an entry that the next calculation uses,
+# Ctrl+Insert copies the display back, and a text that is no number leaves the display alone.
+# Usage: paste_keys_e2e.sh PROGRAM   (the program prints "window <id>" once shown)
+set -euo pipefail
+
+for tool in Xvfb xdotool xwininfo xclip; do
+    command -v "$tool" >/dev/null || { echo "skip: $tool missing"; exit 77; }
+done
+
+# shellcheck source=../../lib/desktop_session.sh
+source "$(dirname "$0")/../../lib/desktop_session.sh"
+
+workdir="$(mktemp -d)"
+app=""
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null
+    desktop_stop
+    wait 2>/dev/null || true
+    rm -rf "$workdir"
+}
+trap cleanup EXIT
+
+desktop_wm_available || { echo "skip: window manager $(desktop_wm) missing"; exit 77; }
+desktop_start 1280x800 || { echo "FAIL: no X server with $(desktop_wm) could be started"; exit 1; }
+
+"$1" >"$workdir/app.log" 2>&1 &
+app=$!
+desktop_wait_for_window "$workdir/app.log" || exit 1
+sleep 0.5
+
+read_clipboard_until() {  # waits for the clipboard to hold $1; prints what it last held
+    local got=""
+    for _ in $(seq 30); do
+        got="$(xclip -o -selection clipboard 2>/dev/null || true)"
+        [ "$got" = "$1" ] && break
+        sleep 0.1
+    done
+    printf '%s' "$got"
+}
+
+printf ' \xc2\xa51,234.5\n' | xclip -selection clipboard
+sleep 0.2
+xdotool key ctrl+v
+xdotool type --delay 60 '+1='
+xdotool key ctrl+Insert
+got="$(read_clipboard_until 1235.5)"
+[ "$got" = "1235.5" ] || { echo "FAIL: pasting \" ¥1,234.5\" then +1= showed \"$got\", expected 1235.5"; cat "$workdir/app.log"; exit 1; }
+echo "ok: \" ¥1,234.5\" pasted, +1= gave 1235.5, Ctrl+Insert copied it"
+
+printf '12,34' | xclip -selection clipboard
+sleep 0.2
+xdotool key ctrl+v shift+Insert
+xdotool key ctrl+Insert
+got="$(read_clipboard_until 1235.5)"
+[ "$got" = "1235.5" ] || { echo "FAIL: pasting the ambiguous \"12,34\" changed the display to \"$got\""; cat "$workdir/app.log"; exit 1; }
+echo "ok: \"12,34\" was ignored, the display still shows 1235.5"
