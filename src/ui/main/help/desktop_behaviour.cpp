@@ -3,6 +3,8 @@
 #include <QSystemTrayIcon>
 #include <QVBoxLayout>
 
+#include "ui/main/help/tray_menu.h"
+
 namespace orvane {
 
 DesktopBehaviour attach_desktop_behaviour(const DockWidgets& widgets) {
@@ -21,6 +23,9 @@ DesktopBehaviour attach_desktop_behaviour(const DockWidgets& widgets) {
     if (tray != nullptr) {
         QObject::connect(tray, &QSystemTrayIcon::activated, behaviour.dock,
                          &DockController::tray_pointer_activity);
+        if (widgets.window != nullptr) {
+            tray->setContextMenu(make_tray_menu(widgets.window, behaviour.dock));
+        }
     }
     return behaviour;
 }
