@@ -13,6 +13,8 @@ packages=(
   espeak-ng sox librsvg2-bin pulseaudio pulseaudio-utils
   desktop-file-utils appstream
   dpkg-dev man-db lintian
+  # Screen-reader checks: the accessibility bus and its Python client.
+  at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -91,6 +91,7 @@ void BDS::create_controls() {
 
     formula_box_ = new QLineEdit(this);
     formula_box_->setObjectName(QStringLiteral("T_BDS"));
+    formula_box_->setAccessibleName(QStringLiteral("表达式"));
     formula_box_->setFont(ui_font(Face::tahoma, 12));
     place(formula_box_, 120, 480, 6375, 405);
     connect(formula_box_, &QLineEdit::returnPressed, this, [this] {
@@ -148,6 +149,7 @@ void BDS::create_controls() {
     caption->setFont(ui_font(Face::sim_sun, 9));
 
     result_label_ = add_label("L_BDS", QString(), {1200, 960, 3975, 495});
+    result_label_->setAccessibleName(QStringLiteral("计算结果"));
     result_label_->setFont(ui_font(Face::tahoma, 18, true));
     set_text_colour(result_label_, kDarkBlue);
 

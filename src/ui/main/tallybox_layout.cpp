@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "engine/screen_texts.h"
+#include "ui/common/accessible_label.h"
 #include "ui/common/fonts.h"
 #include "ui/common/png_image.h"
 #include "ui/common/twips.h"
@@ -124,6 +125,7 @@ ClickLabel* make_title_button(QWidget* parent, const TitleLayout& row, bool afte
     auto* label = new ClickLabel(text_of(row.caption), parent);
     label->setObjectName(text_of(row.name));
     label->setToolTip(text_of(row.tooltip));
+    ui::label_for_access(label, row.tooltip, row.caption);
     label->setFont(ui_font(row.face, row.points, true));
     label->setAlignment(Qt::AlignCenter);
     label->setAutoFillBackground(true);
@@ -150,6 +152,7 @@ QLabel* make_indicator(QWidget* parent, const char* name, int top, const char* t
     auto* indicator = new QLabel(text_of(text), parent);
     indicator->setObjectName(text_of(name));
     indicator->setToolTip(text_of(tooltip));
+    ui::label_for_access(indicator, tooltip, text);
     indicator->setFont(font);
     indicator->setAlignment(Qt::AlignCenter);
     indicator->setAutoFillBackground(true);
@@ -193,6 +196,7 @@ QCheckBox* make_check(QWidget* parent, const char* name, int left, const char* t
     auto* check = new QCheckBox(text_of(text), parent);
     check->setObjectName(text_of(name));
     check->setToolTip(text_of(tooltip));
+    ui::label_for_access(check, tooltip, text);
     check->setFocusPolicy(Qt::NoFocus);  // like the lists
     place(check, left, 1365, 1095, 255);
     return check;
@@ -203,6 +207,7 @@ QPushButton* make_bottom_button(QWidget* parent, const char* name, int left, con
     auto* button = new QPushButton(text_of(text), parent);
     button->setObjectName(text_of(name));
     button->setToolTip(text_of(tooltip));
+    ui::label_for_access(button, tooltip, text);
     button->setFocusPolicy(Qt::NoFocus);
     place(button, left, 6000, 2055, 375);
     return button;
@@ -224,6 +229,7 @@ void Tallybox::build_controls() {
 
     display_ = new QLineEdit(this);
     display_->setObjectName(QStringLiteral("T_Show"));
+    display_->setAccessibleName(QStringLiteral("显示"));
     display_->setReadOnly(true);
     display_->setFocusPolicy(Qt::NoFocus);
     display_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -268,6 +274,7 @@ void Tallybox::build_controls() {
 
     memory_box_ = new QLineEdit(this);
     memory_box_->setObjectName(QStringLiteral("T_Memory"));
+    memory_box_->setAccessibleName(QStringLiteral("缓存"));
     memory_box_->setReadOnly(true);
     memory_box_->setFocusPolicy(Qt::NoFocus);
     memory_box_->setAlignment(Qt::AlignCenter);
@@ -284,6 +291,7 @@ void Tallybox::build_controls() {
         if (row.tooltip[0] != '\0') {
             button->setToolTip(text_of(row.tooltip));
         }
+        ui::label_for_access(button, row.tooltip, row.caption);
         button->setFont(ui_font(row.face, row.points, true));
         // Keys never take the focus: typed keys keep reaching the window.
         button->setFocusPolicy(Qt::NoFocus);

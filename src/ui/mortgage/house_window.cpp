@@ -155,8 +155,10 @@ void House::create_controls() {
     place(make_label(principal_frame_, "Label11", QStringLiteral("您的首月还款额约为:")), 240, 480,
           2055, 255);
     principal_first_payment_ = make_result(principal_frame_, "L_YG2", kDarkBlue);
+    principal_first_payment_->setAccessibleName(QStringLiteral("您的首月还款额约为"));
     place(principal_first_payment_, 180, 780, 2535, 495);
     principal_interest_ = make_result(principal_frame_, "L_LX2", kDarkRed);
+    principal_interest_->setAccessibleName(QStringLiteral("期满时的利息约为"));
     place(principal_interest_, 180, 1740, 2535, 495);
 
     instalment_frame_ = new QGroupBox(QStringLiteral("等额本息还款方式"), this);
@@ -166,10 +168,12 @@ void House::create_controls() {
     place(make_label(instalment_frame_, "Label9", QStringLiteral("期满时的利息约为:")), 240, 1440,
           2055, 255);
     instalment_interest_ = make_result(instalment_frame_, "L_LX1", kDarkRed);
+    instalment_interest_->setAccessibleName(QStringLiteral("期满时的利息约为"));
     place(instalment_interest_, 180, 1740, 2535, 495);
     place(make_label(instalment_frame_, "Label2", QStringLiteral("您的月还款额约为:")), 240, 480,
           2055, 255);
     instalment_payment_ = make_result(instalment_frame_, "L_YG1", kDarkBlue);
+    instalment_payment_->setAccessibleName(QStringLiteral("您的月还款额约为"));
     place(instalment_payment_, 180, 780, 2535, 495);
 
     QStringList years;
@@ -177,17 +181,22 @@ void House::create_controls() {
         years << QString::fromStdString(item);
     }
     term_list_ = make_list(this, "Combo_Years", years, 1200, 255, 1515);
+    term_list_->setAccessibleName(QStringLiteral("贷款期限"));
     base_rate_box_ = make_number_box(this, "T_lilv");
+    base_rate_box_->setAccessibleName(QStringLiteral("基准利率"));
     place(base_rate_box_, 4260, 255, 1215, 375);
     float_direction_list_ =
         make_list(this, "Combo_Youhui",
                   {QString(), QString::fromUtf8(mortgage::kRaise.data(), mortgage::kRaise.size()),
                    QString::fromUtf8(mortgage::kLower.data(), mortgage::kLower.size())},
                   1200, 885, 975);
+    float_direction_list_->setAccessibleName(QStringLiteral("利率浮动方向"));
     float_box_ = make_number_box(this, "T_Fudong");
+    float_box_->setAccessibleName(QStringLiteral("利率浮动"));
     float_box_->setEnabled(false);
     place(float_box_, 2160, 885, 555, 375);
     amount_box_ = make_number_box(this, "T_Cash");
+    amount_box_->setAccessibleName(QStringLiteral("贷款金额"));
     place(amount_box_, 4260, 885, 1215, 375);
 
     compute_button_ = new QPushButton(QStringLiteral("计算(&O)"), this);

@@ -1,6 +1,7 @@
 // The main window on the offscreen platform: its controls drive the engine exactly as the
 // engine's own keys do, the keyboard reaches the same operations, and the window's flows
 // (load presets, reload, feedback box, easter egg, display font) behave.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -241,6 +242,49 @@ class TallyboxTest : public QObject {
                 box.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
             QVERIFY(siblings.indexOf(indicator) > siblings.indexOf(const_cast<QWidget*>(show)));
         }
+    }
+
+    void controls_carry_spoken_names_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("shortcut");
+        const char* rows[][3] = {
+            {"Cmd_Evolution", "开平方", "F"},
+            {"Cmd_Back", "清除最后一位", "空格键/Backspace"},
+            {"Cmd_Sound", "语音功能开关", "F3"},
+            {"Cmd_Sign", "正负号", ""},
+            {"Cmd_Dot", "小数点", ""},
+            {"Cmd_Amount", "等于", "回车键"},
+            {"Cmd_Percent", "百分比", "B"},
+            {"Cmd_CleanAll", "全部清除", "Esc"},
+            {"Cmd_GT", "历史计算值和", "G"},
+            {"Cmd_Division", "除以", "/"},
+            {"Cmd_Multiplication", "乘以", "*"},
+            {"Cmd_7", "7", ""},
+            {"Cmd_00", "00", ""},
+            {"Cmd_Expression", "切换到表达式计算模式", "F2"},
+            {"C_AutoCopy", "自动复制计算结果", ""},
+            {"T_SoundSign", "语音功能开启标志", ""},
+            {"T_Show", "显示", ""},
+            {"T_Memory", "缓存", ""},
+        };
+        for (const auto& row : rows) {
+            QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1])
+                                  << QString::fromUtf8(row[2]);
+        }
+    }
+
+    void controls_carry_spoken_names() {
+        QFETCH(QString, control);
+        QFETCH(QString, name);
+        QFETCH(QString, shortcut);
+        open();
+        QWidget* widget = child<QWidget>(qPrintable(control));
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(widget);
+        QVERIFY(access != nullptr);
+        QCOMPARE(access->text(QAccessible::Name), name);
+        // Without a description of its own a control describes itself by its tooltip.
+        QCOMPARE(widget->accessibleDescription(), shortcut);
     }
 
     void each_key_runs_its_engine_operation_data() {

@@ -1,4 +1,5 @@
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -101,6 +102,8 @@ class HouseWindowTest : public QObject {
     void keyboard_choice_of_direction_counts_as_a_choice();
     void tab_visits_the_inputs_in_order_data();
     void tab_visits_the_inputs_in_order();
+    void inputs_and_results_carry_spoken_names_data();
+    void inputs_and_results_carry_spoken_names();
     void computes_the_two_schemes_data();
     void computes_the_two_schemes();
     void failure_shows_its_message_and_moves_the_focus_data();
@@ -551,9 +554,6 @@ void HouseWindowTest::schedule_module_is_loaded_only_when_pressed() {
     QCOMPARE(table->model()->rowCount(), 241);
 }
 
-QTEST_MAIN(HouseWindowTest)
-#include "house_window_test.moc"
-
 void HouseWindowTest::every_label_text_fits_its_rectangle() {
     Fixture f;
     int checked = 0;
@@ -574,3 +574,31 @@ void HouseWindowTest::every_label_text_fits_its_rectangle() {
     }
     QVERIFY(checked > 5);
 }
+
+void HouseWindowTest::inputs_and_results_carry_spoken_names_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    const char* rows[][2] = {
+        {"Combo_Years", "贷款期限"},      {"T_lilv", "基准利率"},
+        {"Combo_Youhui", "利率浮动方向"}, {"T_Fudong", "利率浮动"},
+        {"T_Cash", "贷款金额"},           {"L_YG1", "您的月还款额约为"},
+        {"L_LX1", "期满时的利息约为"},    {"L_YG2", "您的首月还款额约为"},
+        {"L_LX2", "期满时的利息约为"},
+    };
+    for (const auto& row : rows) {
+        QTest::newRow(row[0]) << QString::fromUtf8(row[0]) << QString::fromUtf8(row[1]);
+    }
+}
+
+void HouseWindowTest::inputs_and_results_carry_spoken_names() {
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    Fixture f;
+    QAccessibleInterface* access =
+        QAccessible::queryAccessibleInterface(f.get<QWidget>(qPrintable(control)));
+    QVERIFY(access != nullptr);
+    QCOMPARE(access->text(QAccessible::Name), name);
+}
+
+QTEST_MAIN(HouseWindowTest)
+#include "house_window_test.moc"

@@ -1,0 +1,106 @@
+"""Reads the calculator's accessibility tree over AT-SPI, types 1+2= and waits for the
+display's change event. Exit 0 on success, 1 with a message on the first mismatch."""
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+# name -> (role, description); None skips the description.
+EXPECTED = {
+    "开平方": ("push button", "F"),
+    "清除最后一位": ("push button", "空格键/Backspace"),
+    "语音功能开关": ("push button", "F3"),
+    "等于": ("push button", "回车键"),
+    "全部清除": ("push button", "Esc"),
+    "历史计算值和": ("push button", "G"),
+    "除以": ("push button", "/"),
+    "乘以": ("push button", "*"),
+    "百分比": ("push button", "B"),
+    "正负号": ("push button", None),
+    "小数点": ("push button", None),
+    "7": ("push button", ""),
+    "显示": ("text", None),
+    "缓存": ("text", None),
+    "语音功能开启标志": ("label", None),
+    "运算符提醒标志": ("label", None),
+}
+
+
+def find_app():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and "orvane" in (app.name or "").lower():
+            return app
+    return None
+
+
+def nodes(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from nodes(child)
+
+
+def text_of(node):
+    text = node.queryText()
+    return text.getText(0, text.characterCount)
+
+
+def main():
+    app = None
+    for _ in range(100):
+        app = find_app()
+        if app is not None:
+            break
+        time.sleep(0.1)
+    if app is None:
+        print("the calculator never joined the accessibility bus")
+        return 1
+    by_name = {}
+    for node in nodes(app):
+        by_name.setdefault(node.name, node)
+    for name, (role, description) in EXPECTED.items():
+        node = by_name.get(name)
+        if node is None:
+            print(f"no control named {name!r}")
+            return 1
+        if node.getRoleName() != role:
+            print(f"{name!r} has role {node.getRoleName()!r}, expected {role!r}")
+            return 1
+        if description is not None and node.description != description:
+            print(f"{name!r} described {node.description!r}, expected {description!r}")
+            return 1
+    display = by_name["显示"]
+
+    seen = []
+
+    def on_event(event):
+        if event.source == display:
+            seen.append((event.type, str(event.any_data).strip()))
+
+    pyatspi.Registry.registerEventListener(on_event, "object:text-changed")
+    import subprocess
+
+    subprocess.run(["xdotool", "type", "--delay", "80", "1+2="], check=True)
+    deadline = time.time() + 5
+    context = GLib.MainContext.default()
+    def announced():
+        # The result arrives as inserted text "3": only 1+2= produces it.
+        return any(kind.startswith("object:text-changed:insert") and data == "3"
+                   for kind, data in seen)
+
+    while time.time() < deadline and not announced():
+        context.iteration(False)
+        time.sleep(0.02)
+    pyatspi.Registry.deregisterEventListener(on_event, "object:text-changed")
+    if not announced():
+        print(f"no text change to 3 on the display; saw {seen!r}, shows {text_of(display)!r}")
+        return 1
+    print(f"names ok; display events {seen!r}")
+    return 0
+
+
+sys.exit(main())
