@@ -67,6 +67,8 @@ only_window_is() {
   current_id=${lines%% *}
 }
 
+active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+
 process_gone() { ! kill -0 "$app_pid" 2>/dev/null; }
 
 start_calculator() {
@@ -110,6 +112,10 @@ if check_window Tallybox "start without options"; then
     target=${step#* }
     press_in "$current_id" "$key"
     check_window "$target" "key $key" || break
+    # The window manager must hand the shown window the focus: typing goes on without a click.
+    if ! wait_until 5 active_is "$current_id"; then
+      fail "key $key: $target is not the active window (active: $(xdotool getactivewindow 2>/dev/null))"
+    fi
   done
   press_in "$current_id" alt+F4
   if wait_until 10 process_gone; then
