@@ -66,6 +66,10 @@ void WindowSwitcher::show_new(CalculatorKind kind) {
                                             static_cast<qsizetype>(window_name(kind).size())));
     connect(window, &QObject::destroyed, this, &WindowSwitcher::window_destroyed);
     window->show();
+    // Some window managers do not focus a newly mapped borderless window by themselves: ask
+    // for it, so typing goes on in the new window without a click.
+    window->raise();
+    window->activateWindow();
     emit window_shown(window, kind);
 }
 

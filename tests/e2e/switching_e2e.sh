@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# End-to-end: the real desktop program on its own X server (Xvfb) under openbox, driven with
+# End-to-end: the real desktop program on its own X server (Xvfb) under a real window
+# manager (ORVANE_WM: openbox, xfwm4 or mutter), driven with
 # real key presses (XTEST through xdotool). It checks the first window chosen by the command
 # line, the switches F2 -> F1 -> F7 -> F1 with one calculator window at a time, the captions,
 # Alt+F4, and the error box of an invalid command line.
@@ -12,7 +13,7 @@
 set -u
 
 calculator=${1:?usage: switching_e2e.sh PATH/TO/orvane-calculator}
-for tool in Xvfb openbox xdotool xprop; do
+for tool in Xvfb xdotool xprop; do
   if ! command -v "$tool" >/dev/null; then
     echo "SKIP: $tool is not installed"
     exit 77
@@ -21,6 +22,10 @@ done
 
 # shellcheck source=../lib/desktop_session.sh
 source "$(dirname "$0")/../lib/desktop_session.sh"
+if ! desktop_wm_available; then
+  echo "SKIP: window manager $(desktop_wm) is not installed"
+  exit 77
+fi
 
 work=$(mktemp -d)
 app_pid=""
@@ -39,7 +44,7 @@ fail() {
 }
 
 desktop_start 1280x1024 || { echo "FAIL: no X server"; exit 1; }
-echo "X server $DISPLAY with openbox"
+echo "X server $DISPLAY with $(desktop_wm)"
 
 # --- Queries about the program's windows.
 role_of() { xprop -id "$1" WM_WINDOW_ROLE 2>/dev/null | sed -n 's/.*= "\(.*\)"/\1/p'; }
@@ -61,6 +66,8 @@ only_window_is() {
   [ "${lines#* }" = "$1" ] || return 1
   current_id=${lines%% *}
 }
+
+active_is() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 
 process_gone() { ! kill -0 "$app_pid" 2>/dev/null; }
 
@@ -105,6 +112,10 @@ if check_window Tallybox "start without options"; then
     target=${step#* }
     press_in "$current_id" "$key"
     check_window "$target" "key $key" || break
+    # The window manager must hand the shown window the focus: typing goes on without a click.
+    if ! wait_until 5 active_is "$current_id"; then
+      fail "key $key: $target is not the active window (active: $(xdotool getactivewindow 2>/dev/null))"
+    fi
   done
   press_in "$current_id" alt+F4
   if wait_until 10 process_gone; then
