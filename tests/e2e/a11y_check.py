@@ -23,7 +23,7 @@ EXPECTED = {
     "显示": ("text", None),
     "缓存": ("text", None),
     "语音功能开启标志": ("label", None),
-    "运算符提醒标志": ("label", None),
+    "运算符": ("label", None),
 }
 
 

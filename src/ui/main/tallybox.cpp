@@ -188,7 +188,11 @@ void Tallybox::refresh() {
     const engine::Controls& controls = calculator_.controls();
     display_->setText(text_of(controls.display));
     fit_display_font();
-    operator_indicator_->setText(text_of(engine::operator_symbol(controls.sign)));
+    const QString symbol = text_of(engine::operator_symbol(controls.sign));
+    operator_indicator_->setText(symbol);
+    // A screen reader hears the pending operator; a changed name is announced.
+    operator_indicator_->setAccessibleName(symbol.isEmpty() ? QStringLiteral("运算符")
+                                                            : QStringLiteral("运算符 ") + symbol);
     operator_indicator_->setVisible(controls.sign_visible);
     memory_box_->setText(text_of(controls.memory));
     voice_indicator_->setVisible(controls.voice_indicator);

@@ -287,6 +287,25 @@ class TallyboxTest : public QObject {
         QCOMPARE(widget->accessibleDescription(), shortcut);
     }
 
+    void operator_indicator_names_the_pending_operator_data() {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("none") << QStringList{} << QStringLiteral("运算符");
+        QTest::newRow("add") << QStringList{"Cmd_3", "Cmd_Addition"} << QStringLiteral("运算符 ＋");
+        QTest::newRow("divide") << QStringList{"Cmd_3", "Cmd_Division"}
+                                << QStringLiteral("运算符 ÷");
+        QTest::newRow("after result") << QStringList{"Cmd_3", "Cmd_Addition", "Cmd_1", "Cmd_Amount"}
+                                      << QStringLiteral("运算符");
+    }
+
+    void operator_indicator_names_the_pending_operator() {
+        QFETCH(QStringList, keys);
+        QFETCH(QString, name);
+        open();
+        click_all(keys);
+        QCOMPARE(child<QWidget>("T_Sign")->accessibleName(), name);
+    }
+
     void each_key_runs_its_engine_operation_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QStringList>("before");
