@@ -24,6 +24,7 @@ EXPECTED = {
     "缓存": ("text", None),
     "语音功能开启标志": ("label", None),
     "运算符": ("label", None),
+    "最小化计算器": ("push button", None),
 }
 
 

@@ -287,6 +287,18 @@ class TallyboxTest : public QObject {
         QCOMPARE(widget->accessibleDescription(), shortcut);
     }
 
+    void title_buttons_are_pressable_buttons_for_screen_readers() {
+        open();
+        auto* mini = child<orvane::ClickLabel>("L_Mini");
+        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(mini);
+        QVERIFY(access != nullptr);
+        QCOMPARE(access->role(), QAccessible::Button);
+        QVERIFY(access->actionInterface() != nullptr);
+        QSignalSpy clicks(mini, &orvane::ClickLabel::clicked);
+        access->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicks.count(), 1);
+    }
+
     void operator_indicator_names_the_pending_operator_data() {
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<QString>("name");
