@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QRect>
 #include <QWidget>
 #include <algorithm>
 
@@ -12,11 +13,14 @@ void fit_label_texts(QWidget& window) {
         if (label->text().isEmpty() || label->wordWrap() || !label->pixmap().isNull()) {
             continue;
         }
+        // Margins (a label partly covered by another control keeps its text in the visible
+        // part) stay; the room inside them grows.
         const QFontMetrics metrics(label->font());
-        const int width = std::max(label->width(), metrics.horizontalAdvance(label->text()) + 1);
-        const int height = std::max(label->height(), metrics.height());
-        if (width != label->width() || height != label->height()) {
-            label->resize(width, height);
+        const QRect room = label->contentsRect();
+        const int wider = std::max(0, metrics.horizontalAdvance(label->text()) + 1 - room.width());
+        const int taller = std::max(0, metrics.height() - room.height());
+        if (wider > 0 || taller > 0) {
+            label->resize(label->width() + wider, label->height() + taller);
         }
     }
 }

@@ -12,6 +12,7 @@
 #include "expression/formula_steps.h"
 #include "ui/common/clipboard_service.h"
 #include "ui/common/fonts.h"
+#include "ui/common/label_fit.h"
 #include "ui/common/twips.h"
 #include "ui/expression/hover_label.h"
 
@@ -55,6 +56,7 @@ BDS::BDS(const StartupValues& startup, QWidget* parent)
     setFont(ui_font(Face::system, 9));
     setMouseTracking(true);
     create_controls();
+    fit_label_texts(*this);
 
     setTabOrder(formula_box_, compute_button_);
     setTabOrder(compute_button_, autocopy_box_);

@@ -20,6 +20,7 @@
 #include "startup/main_window_presets.h"
 #include "ui/common/clipboard_service.h"
 #include "ui/common/fonts.h"
+#include "ui/common/label_fit.h"
 #include "ui/common/png_image.h"
 #include "ui/common/twips.h"
 #include "ui/egg/color_egg.h"
@@ -92,6 +93,7 @@ Tallybox::Tallybox(engine::Registers& registers, const StartupValues& startup, Q
     setMouseTracking(true);
     setWindowIcon(program_icon());
     build_controls();
+    fit_label_texts(*this);
     connect_controls();
     load(startup);
 }

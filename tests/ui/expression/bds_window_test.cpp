@@ -9,6 +9,7 @@
 #include <QTest>
 #include <memory>
 
+#include "../common/label_misfit.h"
 #include "ui/expression/bds_window.h"
 
 using orvane::BDS;
@@ -89,7 +90,17 @@ class BdsWindowTest : public QObject {
     void tab_visits_formula_button_and_check_box();
     void hover_colour_stays_until_the_background();
     void size_snaps_back();
+    void every_label_text_fits_its_rectangle();
 };
+
+// The widest caption the result label gets is a negative number in exponent form.
+void BdsWindowTest::every_label_text_fits_its_rectangle() {
+    Window w;
+    w.evaluate(QStringLiteral("-2^50*3.3333"));
+    const orvane::test::LabelFit fit = orvane::test::check_label_texts(*w.bds);
+    QVERIFY2(fit.first_misfit.isEmpty(), qPrintable(fit.first_misfit));
+    QVERIFY(fit.checked > 5);
+}
 
 void BdsWindowTest::insert_labels_write_at_the_caret_data() {
     QTest::addColumn<QString>("text");

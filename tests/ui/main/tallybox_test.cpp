@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "../common/label_misfit.h"
 #include "engine/calculator.h"
 #include "engine/screen_texts.h"
 #include "startup/calculator_kind.h"
@@ -285,6 +286,13 @@ class TallyboxTest : public QObject {
         QCOMPARE(access->text(QAccessible::Name), name);
         // Without a description of its own a control describes itself by its tooltip.
         QCOMPARE(widget->accessibleDescription(), shortcut);
+    }
+
+    void every_label_text_fits_its_rectangle() {
+        Tallybox& box = open();
+        const orvane::test::LabelFit fit = orvane::test::check_label_texts(box);
+        QVERIFY2(fit.first_misfit.isEmpty(), qPrintable(fit.first_misfit));
+        QVERIFY(fit.checked > 4);  // the title buttons and the indicators
     }
 
     void title_buttons_are_pressable_buttons_for_screen_readers() {
