@@ -124,3 +124,23 @@ desktop_wait_for_window() {
   cat "$1"
   return 1
 }
+
+# desktop_drag_window WID GRIP_X GRIP_Y X Y: presses at the grip (window pixels) and drops the
+# window's corner at X, Y in small steps. No --sync while the window manager holds the pointer:
+# it may never report the move.
+desktop_drag_window() {
+  local x y step
+  read -r x y < <(xwininfo -id "$1" |
+    awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
+  xdotool mousemove --sync $((x + $2)) $((y + $3))
+  sleep 0.2
+  xdotool mousedown 1
+  sleep 0.2
+  for step in 1 2 3 4 5 6 7 8; do
+    xdotool mousemove $((x + $2 + ($4 - x) * step / 8)) $((y + $3 + ($5 - y) * step / 8))
+    sleep 0.05
+  done
+  sleep 0.2
+  xdotool mouseup 1
+  sleep 0.3
+}

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The help panel at a display scale: F1 widens the real main window to 10470 twips and F1 again
-# narrows it to 6635, as the server maps it (device pixels, within the rounding of a pixel).
+# The help panel and docking at a display scale: F1 widens the real main window to 10470 twips
+# and F1 again narrows it to 6635, as the server maps it (device pixels, within the rounding of a
+# pixel); dropped near the left edge it docks there, slides away when the pointer leaves through
+# the far strip and comes back when the pointer touches the sliver at the edge.
 # Usage: scale_e2e.sh SCALE PROGRAM   (the program prints "window <id>" once shown)
 set -euo pipefail
 
@@ -58,3 +60,30 @@ for round in 1 2 3; do
     expect_width 6635 "F1 closed it (round $round)"
     sleep 0.3
 done
+
+px() { awk -v t="$1" -v s="$scale" 'BEGIN {printf "%d", t / 15 * s + 0.5}'; }
+position() { xwininfo -id "$wid" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'; }
+map_state() { xwininfo -id "$wid" | awk '/Map State/ {print $NF}'; }
+wait_state() {  # wait_state STATE WHAT
+    for _ in $(seq 30); do [ "$(map_state)" = "$1" ] && return 0; sleep 0.1; done
+    echo "FAIL: scale $scale: $2: map state $(map_state), expected $1"; exit 1
+}
+# Grabbed by the logo (820, 1940 twips), dropped 10 pixels from the left edge.
+desktop_drag_window "$wid" "$(px 820)" "$(px 1940)" 10 "$y"
+for _ in $(seq 30); do read -r xd yd < <(position); [ "$xd" = 0 ] && break; sleep 0.1; done
+[ "$xd" = 0 ] || { echo "FAIL: scale $scale: dropped near the left edge, x = $xd"; exit 1; }
+echo "ok: scale $scale: docked at the left edge"
+# Out through the right strip (6491..6604 twips).
+row=$((yd + $(px 3000)))
+xdotool mousemove --sync "$(px 3000)" "$row"
+sleep 0.1
+xdotool mousemove --sync "$(px 6550)" "$row"
+sleep 0.1
+xdotool mousemove --sync "$(px 8000)" "$row"
+wait_state IsUnMapped "slid away through the right strip"
+sleep 0.3
+xdotool mousemove --sync 1 "$row"
+wait_state IsViewable "touching the sliver at the left edge"
+read -r xb yb < <(position)
+[ "$xb $yb" = "0 $yd" ] || { echo "FAIL: scale $scale: back at $xb $yb, expected 0 $yd"; exit 1; }
+echo "ok: scale $scale: slid away and brought back by the sliver"
