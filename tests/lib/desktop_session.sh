@@ -144,3 +144,33 @@ desktop_drag_window() {
   xdotool mouseup 1
   sleep 0.3
 }
+
+# desktop_require TOOL...: skips the test (77) when a tool is missing.
+desktop_require() {
+  local tool
+  for tool in Xvfb xdotool xwininfo "$@"; do
+    command -v "$tool" >/dev/null || { echo "skip: $tool missing"; exit 77; }
+  done
+  desktop_wm_available || { echo "skip: window manager $(desktop_wm) missing"; exit 77; }
+}
+
+# desktop_test_program WxH PROGRAM [ARGS...]: the usual start of an e2e script. Starts the
+# desktop, then PROGRAM with its output in $workdir/app.log, waits for its window ($wid; the
+# program's pid is $app) and removes all of it when the script exits.
+desktop_test_program() {
+  workdir="$(mktemp -d)"
+  app=""
+  trap desktop_test_cleanup EXIT
+  desktop_start "$1" || { echo "FAIL: no X server with $(desktop_wm) could be started"; exit 1; }
+  shift
+  "$@" >"$workdir/app.log" 2>&1 &
+  app=$!
+  desktop_wait_for_window "$workdir/app.log" || exit 1
+  sleep 0.5
+}
+desktop_test_cleanup() {
+  [ -n "${app:-}" ] && kill "$app" 2>/dev/null
+  desktop_stop
+  wait 2>/dev/null || true
+  rm -rf "$workdir"
+}

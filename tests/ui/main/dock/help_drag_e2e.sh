@@ -3,30 +3,10 @@
 # Usage: help_drag_e2e.sh PROGRAM   (the program prints "window <id>" once shown)
 set -euo pipefail
 
-for tool in Xvfb xdotool xwininfo; do
-    command -v "$tool" >/dev/null || { echo "skip: $tool missing"; exit 77; }
-done
-
 # shellcheck source=../../../lib/desktop_session.sh
 source "$(dirname "$0")/../../../lib/desktop_session.sh"
-
-workdir="$(mktemp -d)"
-app=""
-cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null
-    desktop_stop
-    wait 2>/dev/null || true
-    rm -rf "$workdir"
-}
-trap cleanup EXIT
-
-desktop_wm_available || { echo "skip: window manager $(desktop_wm) missing"; exit 77; }
-desktop_start 1280x800 || { echo "FAIL: no X server could be started"; exit 1; }
-
-"$1" >"$workdir/app.log" 2>&1 &
-app=$!
-desktop_wait_for_window "$workdir/app.log" || exit 1
-sleep 0.5
+desktop_require
+desktop_test_program 1280x800 "$1"
 position() {
     xwininfo -id "$wid" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'
 }

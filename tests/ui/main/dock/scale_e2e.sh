@@ -6,31 +6,11 @@
 # Usage: scale_e2e.sh SCALE PROGRAM   (the program prints "window <id>" once shown)
 set -euo pipefail
 
-for tool in Xvfb xdotool xwininfo; do
-    command -v "$tool" >/dev/null || { echo "skip: $tool missing"; exit 77; }
-done
-
 # shellcheck source=../../../lib/desktop_session.sh
 source "$(dirname "$0")/../../../lib/desktop_session.sh"
-
+desktop_require
 scale=$1
-workdir="$(mktemp -d)"
-app=""
-cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null
-    desktop_stop
-    wait 2>/dev/null || true
-    rm -rf "$workdir"
-}
-trap cleanup EXIT
-
-desktop_wm_available || { echo "skip: window manager $(desktop_wm) missing"; exit 77; }
-desktop_start 1920x1080 || { echo "FAIL: no X server could be started"; exit 1; }
-
-QT_SCALE_FACTOR=$scale "$2" >"$workdir/app.log" 2>&1 &
-app=$!
-desktop_wait_for_window "$workdir/app.log" || exit 1
-sleep 0.5
+desktop_test_program 1920x1080 env QT_SCALE_FACTOR="$scale" "$2"
 
 width() { xwininfo -id "$wid" | awk '/^  Width/ {print $NF}'; }
 expect_width() {  # expect_width TWIPS WHAT: 15 twips a pixel at scale 1
