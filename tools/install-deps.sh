@@ -9,7 +9,7 @@ packages=(
   qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   fonts-liberation fonts-wqy-microhei
-  xvfb xauth openbox xfwm4 mutter dbus dbus-x11 xdotool xclip x11-utils imagemagick
+  xvfb xauth openbox xfwm4 mutter tint2 dbus dbus-x11 xdotool xclip x11-utils imagemagick
   espeak-ng sox librsvg2-bin pulseaudio pulseaudio-utils
   desktop-file-utils appstream
   dpkg-dev man-db lintian
