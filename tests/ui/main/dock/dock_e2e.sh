@@ -114,22 +114,7 @@ wait_state() {  # wait_state STATE WHAT
 # the top strip: a docked window slides away when the pointer moves over it.
 grip_x=55
 grip_y=129
-drag_to() {
-    local x y
-    read -r x y < <(position)
-    xdotool mousemove --sync $((x + grip_x)) $((y + grip_y))
-    sleep 0.2
-    xdotool mousedown 1
-    sleep 0.2
-    # No --sync while the window manager holds the pointer: it may never report the move.
-    for step in 1 2 3 4 5 6 7 8; do
-        xdotool mousemove $((x + grip_x + ($1 - x) * step / 8)) $((y + grip_y + ($2 - y) * step / 8))
-        sleep 0.05
-    done
-    sleep 0.2
-    xdotool mouseup 1
-    sleep 0.3
-}
+drag_to() { desktop_drag_window "$wid" "$grip_x" "$grip_y" "$1" "$2"; }
 
 # slide_check EDGE ROW_OR_COLUMN: the pointer has just left through a strip. The window must be
 # gone from the screen and a 50-twip sliver (3 pixels) of it left at the edge, showing the
