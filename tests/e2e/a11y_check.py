@@ -100,7 +100,26 @@ def main():
     if not announced():
         print(f"no text change to 3 on the display; saw {seen!r}, shows {text_of(display)!r}")
         return 1
-    print(f"names ok; display events {seen!r}")
+    if text_of(display) != "3":
+        print(f"after 1+2= the display reads {text_of(display)!r}, expected '3'")
+        return 1
+    # The other two windows, reached by their keys, name their fields after their captions.
+    for key, names in (("F2", ("表达式", "计算结果")),
+                       ("F7", ("贷款期限", "基准利率", "贷款金额", "您的月还款额约为",
+                               "您的首月还款额约为", "期满时的利息约为"))):
+        subprocess.run(["xdotool", "key", key], check=True)
+        missing = names
+        for _ in range(50):
+            shown = {node.name for node in nodes(app)
+                     if node.getState().contains(pyatspi.STATE_SHOWING)}
+            missing = [name for name in names if name not in shown]
+            if not missing:
+                break
+            time.sleep(0.1)
+        if missing:
+            print(f"after {key} no shown control is named {missing!r}")
+            return 1
+    print(f"names ok in the three windows; display events {seen!r}")
     return 0
 
 

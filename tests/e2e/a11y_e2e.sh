@@ -1,5 +1,5 @@
 #!/bin/bash
-# Screen-reader view of the main window: names, roles, shortcuts and the display's change event,
+# Screen-reader view of the calculators: names, roles, shortcuts and the display's change event,
 # read over a private accessibility bus under Xvfb. Skips (77) without the bus or its client.
 set -u
 app=${1:?usage: a11y_e2e.sh path/to/orvane-calculator}
