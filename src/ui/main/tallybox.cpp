@@ -192,9 +192,13 @@ void Tallybox::refresh() {
     fit_display_font();
     const QString symbol = text_of(engine::operator_symbol(controls.sign));
     operator_indicator_->setText(symbol);
-    // A screen reader hears the pending operator; a changed name is announced.
-    operator_indicator_->setAccessibleName(symbol.isEmpty() ? QStringLiteral("运算符")
-                                                            : QStringLiteral("运算符 ") + symbol);
+    // A screen reader hears the pending operator. Setting the name raises a name-change event,
+    // so it is set only when the operator changed, not on every key.
+    const QString spoken =
+        symbol.isEmpty() ? QStringLiteral("运算符") : QStringLiteral("运算符 ") + symbol;
+    if (operator_indicator_->accessibleName() != spoken) {
+        operator_indicator_->setAccessibleName(spoken);
+    }
     operator_indicator_->setVisible(controls.sign_visible);
     memory_box_->setText(text_of(controls.memory));
     voice_indicator_->setVisible(controls.voice_indicator);
