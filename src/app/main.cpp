@@ -9,12 +9,14 @@
 
 #include "app/calculator_windows.h"
 #include "app/first_frame_report.h"
+#include "app/font_configuration.h"
 #include "app/options.h"
 #include "app/platform_choice.h"
 #include "app/program_icon.h"
 #include "app/terminal_answer.h"
 #include "app/toolkit_language.h"
 #include "app/window_switcher.h"
+#include "ui/common/fonts.h"
 
 namespace {
 
@@ -47,7 +49,14 @@ int main(int argc, char** argv) {
         return 0;
     }
     choose_platform();
+    // The font configuration loads on a second core while the toolkit connects to the display.
+    orvane::app::FontConfigurationLoader font_configuration;
     QApplication application(argc, argv);
+    font_configuration.wait();
+    // What no window sets itself (message boxes, tool tips) takes the windows' own face. It also
+    // keeps the toolkit's default face from loading at start-up: a new line edit lays out its
+    // empty text once in the application font before it takes its own.
+    QApplication::setFont(orvane::ui_font(orvane::Face::system, 9));
     QApplication::setApplicationName(QStringLiteral("orvane-calculator"));
     QApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
     // The one application ID: it matches the windows to the installed desktop entry.
