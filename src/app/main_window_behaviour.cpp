@@ -6,8 +6,11 @@ namespace orvane::app {
 
 DesktopBehaviour attach_main_window_behaviour(Tallybox& window) {
     const DesktopBehaviour behaviour = attach_desktop_behaviour(window.desktop_parts());
-    QObject::connect(&window, &Tallybox::help_toggle_requested, behaviour.dock,
-                     [behaviour] { toggle_help_panel(*behaviour.dock, *behaviour.panel); });
+    QObject::connect(&window, &Tallybox::help_toggle_requested, behaviour.dock, [behaviour] {
+        if (behaviour.help_area != nullptr) {
+            toggle_help_panel(*behaviour.dock, help_panel_of(*behaviour.help_area));
+        }
+    });
     return behaviour;
 }
 

@@ -173,8 +173,8 @@ bool DockController::on_press(QObject* watched, QEvent* event) {
         // panel took it).
         const QWidget* child = widgets_.window->childAt(mouse->position().toPoint());
         const bool help_ground =
-            child != nullptr && widgets_.help_panel != nullptr &&
-            (child == widgets_.help_panel || child == widgets_.help_panel->parentWidget());
+            child != nullptr && widgets_.help_area != nullptr &&
+            (child == widgets_.help_area || child->parentWidget() == widgets_.help_area);
         if (child != nullptr && !help_ground) {
             return false;
         }

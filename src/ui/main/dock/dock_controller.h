@@ -34,8 +34,8 @@ struct DockWidgets {
     QWidget* help_button = nullptr;   // L_Help
     QWidget* mini_button = nullptr;   // L_Mini
     QWidget* exit_button = nullptr;   // L_Exit
-    QWidget* help_panel = nullptr;    // its blank ground drags like the background
-    // The empty area right of the calculator that widening uncovers; the help panel goes there.
+    // The empty area right of the calculator that widening uncovers; the help panel goes there,
+    // and its blank ground drags like the background.
     QWidget* help_area = nullptr;
     // Pointer activity over it counts as a move over the window; null without a tray.
     QSystemTrayIcon* tray_icon = nullptr;

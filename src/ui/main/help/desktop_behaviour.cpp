@@ -8,18 +8,10 @@
 namespace orvane {
 
 DesktopBehaviour attach_desktop_behaviour(const DockWidgets& widgets) {
-    QWidget* help_area = widgets.help_area;
     QSystemTrayIcon* tray = widgets.tray_icon;
     DesktopBehaviour behaviour;
-    DockWidgets parts = widgets;
-    if (help_area != nullptr) {
-        auto* layout = new QVBoxLayout(help_area);
-        layout->setContentsMargins(0, 0, 0, 0);
-        behaviour.panel = new HelpPanel(help_area);
-        layout->addWidget(behaviour.panel);
-        parts.help_panel = behaviour.panel;
-    }
-    behaviour.dock = new DockController(parts);
+    behaviour.help_area = widgets.help_area;
+    behaviour.dock = new DockController(widgets);
     if (tray != nullptr) {
         QObject::connect(tray, &QSystemTrayIcon::activated, behaviour.dock,
                          &DockController::tray_pointer_activity);
@@ -28,6 +20,18 @@ DesktopBehaviour attach_desktop_behaviour(const DockWidgets& widgets) {
         }
     }
     return behaviour;
+}
+
+HelpPanel& help_panel_of(QWidget& help_area) {
+    if (auto* panel = help_area.findChild<HelpPanel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        return *panel;
+    }
+    auto* layout = new QVBoxLayout(&help_area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* panel = new HelpPanel(&help_area);
+    layout->addWidget(panel);
+    panel->show();
+    return *panel;
 }
 
 }  // namespace orvane
