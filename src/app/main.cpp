@@ -13,6 +13,7 @@
 #include "app/options.h"
 #include "app/platform_choice.h"
 #include "app/program_icon.h"
+#include "app/session_bus_connector.h"
 #include "app/terminal_answer.h"
 #include "app/toolkit_language.h"
 #include "app/window_switcher.h"
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
     // keeps the toolkit's default face from loading at start-up: a new line edit lays out its
     // empty text once in the application font before it takes its own.
     QApplication::setFont(orvane::ui_font(orvane::Face::system, 9));
+    const orvane::app::SessionBusConnector session_bus;
     QApplication::setApplicationName(QStringLiteral("orvane-calculator"));
     QApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
     // The one application ID: it matches the windows to the installed desktop entry.
