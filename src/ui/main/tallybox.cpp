@@ -52,7 +52,11 @@ QString text_of(std::string_view utf8) {
 }
 
 QIcon program_icon() {
-    QIcon icon;
+    // The program sets it once for all its windows; decoding the images again costs start-up.
+    QIcon icon = QGuiApplication::windowIcon();
+    if (!icon.isNull()) {
+        return icon;
+    }
     for (const char* path : {":/images/icon16.png", ":/images/icon32.png"}) {
         const QPixmap image = load_png(QString::fromLatin1(path));
         if (!image.isNull()) {
@@ -92,6 +96,7 @@ Tallybox::Tallybox(engine::Registers& registers, const StartupValues& startup, Q
     setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true);
     setWindowIcon(program_icon());
+    load_faces();
     build_controls();
     fit_label_texts(*this);
     connect_controls();
@@ -201,6 +206,9 @@ void Tallybox::refresh() {
     }
     operator_indicator_->setVisible(controls.sign_visible);
     memory_box_->setText(text_of(controls.memory));
+    if (controls.voice_indicator && voice_indicator_->isHidden()) {
+        fit_label_text(*voice_indicator_);  // fitted when first shown, not before the first frame
+    }
     voice_indicator_->setVisible(controls.voice_indicator);
     rounding_list_->setCurrentIndex(list_index(controls.rounding));
     decimals_list_->setCurrentIndex(controls.decimals <= engine::kListedDecimals ? controls.decimals

@@ -78,6 +78,7 @@ class Tallybox : public QWidget, private engine::Effects {
     void focus_window() override;
     void easter_egg() override;
 
+    static void load_faces();
     void build_controls();
     void connect_controls();
     void load(const StartupValues& startup);

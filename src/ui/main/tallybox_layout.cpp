@@ -1,6 +1,7 @@
 // Building the window's controls from the layout tables (places in twips).
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -213,7 +214,26 @@ QPushButton* make_bottom_button(QWidget* parent, const char* name, int left, con
     return button;
 }
 
+void load_face(const QFont& face, const char* text) {
+    (void)QFontMetrics(face).horizontalAdvance(text_of(text));
+}
+
 }  // namespace
+
+// Loading a face (a font match, a FreeType set-up, the glyphs' metrics) is most of what building
+// the window costs. The keys', title buttons' and display's faces are loaded first, before any
+// control exists: the first control that sets a text connects the accessibility bridge to the
+// session bus, and the connection, begun on another thread at start-up, has had the time to
+// complete meanwhile.
+void Tallybox::load_faces() {
+    for (const KeyLayout& row : kKeys) {
+        load_face(ui_font(row.face, row.points, true), row.caption);
+    }
+    for (const TitleLayout& row : kTitleButtons) {
+        load_face(ui_font(row.face, row.points, true), row.caption);
+    }
+    load_face(ui_font(Face::arial_narrow, kDisplayPoints, true), "0.");
+}
 
 void Tallybox::build_controls() {
     // Creation order is stacking order: the strips lie under everything, the title buttons
