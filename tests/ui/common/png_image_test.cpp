@@ -1,8 +1,11 @@
-// PNG images read with the PNG reader alone: good images load at their size, anything else
-// (missing, cut short, another format under a .png name) gives a null pixmap.
+// PNG images read with libpng alone: good images load at their size with the pixels Qt's own
+// reader finds, anything else (missing, cut short, another format under a .png name) gives a
+// null pixmap.
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -10,9 +13,9 @@
 
 namespace {
 
-QByteArray encoded(const char* format, QSize size) {
+QByteArray encoded(const char* format, QSize size, QColor colour = QColor(10, 200, 30)) {
     QImage image(size, QImage::Format_ARGB32);
-    image.fill(QColor(10, 200, 30));
+    image.fill(colour);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -27,6 +30,8 @@ class PngImageTest : public QObject {
   private slots:
     void loads_data();
     void loads();
+    void decodes_as_qt_does_data();
+    void decodes_as_qt_does();
 };
 
 void PngImageTest::loads_data() {
@@ -58,6 +63,39 @@ void PngImageTest::loads() {
         QCOMPARE(pixmap.size(), size);
         QCOMPARE(pixmap.toImage().pixelColor(0, 0), QColor(10, 200, 30));
     }
+}
+
+// The program's own images (those of the windows and the icons) and a few kinds of PNG
+// encoding: every pixel as Qt's reader gives it, alpha included.
+void PngImageTest::decodes_as_qt_does_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    const QDir resources(QStringLiteral(ORVANE_RESOURCES_DIR));
+    for (const char* name : {"images/logo_small.png", "images/logo_large.png",
+                             "icons/hicolor/16x16/apps/org.orvane.Calculator.png",
+                             "icons/hicolor/32x32/apps/org.orvane.Calculator.png",
+                             "icons/hicolor/256x256/apps/org.orvane.Calculator.png"}) {
+        QFile file(resources.filePath(QString::fromLatin1(name)));
+        QVERIFY2(file.open(QIODevice::ReadOnly), name);
+        QTest::newRow(name) << file.readAll();
+    }
+    QTest::newRow("half transparent") << encoded("PNG", QSize(3, 2), QColor(200, 100, 50, 128));
+    QImage grey(4, 4, QImage::Format_Grayscale8);
+    grey.fill(77);
+    QByteArray grey_bytes;
+    QBuffer grey_buffer(&grey_bytes);
+    grey_buffer.open(QIODevice::WriteOnly);
+    grey.save(&grey_buffer, "PNG");
+    QTest::newRow("grey, no alpha") << grey_bytes;
+}
+
+void PngImageTest::decodes_as_qt_does() {
+    QFETCH(QByteArray, bytes);
+    QImage expected;
+    QVERIFY(expected.loadFromData(bytes, "PNG"));
+    const QImage image = orvane::decode_png(bytes);
+    QCOMPARE(image.size(), expected.size());
+    QCOMPARE(image.convertToFormat(QImage::Format_ARGB32),
+             expected.convertToFormat(QImage::Format_ARGB32));
 }
 
 QTEST_MAIN(PngImageTest)
