@@ -187,7 +187,8 @@ QComboBox* make_list(QWidget* parent, const char* name, int left, int width,
     list->addItems(items);
     // The mouse works the list; keys belong to the calculator (Space, arrows and Tab too).
     list->setFocusPolicy(Qt::NoFocus);
-    list->setFont(ui_font(Face::arial, 9));
+    // The lists show the window's own face (9 points). They inherit it rather than set it:
+    // a font set on a list builds its drop-down view at once instead of on first use.
     place(list, left, 1320, width, 345);
     return list;
 }

@@ -23,6 +23,7 @@
 #include "engine/screen_texts.h"
 #include "startup/calculator_kind.h"
 #include "startup/main_window_presets.h"
+#include "ui/common/fonts.h"
 #include "ui/common/twips.h"
 #include "ui/egg/color_egg.h"
 #include "ui/main/click_label.h"
@@ -215,6 +216,9 @@ class TallyboxTest : public QObject {
         QCOMPARE(child<QComboBox>("Combo_Dot")->count(), 5);
         QCOMPARE(child<QComboBox>("Combo_Cut")->currentText(), QStringLiteral("不作处理"));
         QCOMPARE(child<QComboBox>("Combo_Dot")->currentText(), QStringLiteral("0"));
+        for (const char* list : {"Combo_Cut", "Combo_Dot"}) {
+            QCOMPARE(child<QComboBox>(list)->font(), orvane::ui_font(orvane::Face::arial, 9));
+        }
         QVERIFY(!child<QCheckBox>("C_AutoCopy")->isChecked());
         QVERIFY(!child<QCheckBox>("C_AutoLoad")->isChecked());
         QVERIFY(!child<QTimer>("Timer1")->isActive());
