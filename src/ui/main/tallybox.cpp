@@ -77,6 +77,14 @@ Tallybox::ClipPlayer& default_clip_player() {
     return player;
 }
 
+// The one-pixel border just inside `area`.
+void fill_outline(QPainter& painter, const QRect& area, const QColor& colour) {
+    painter.fillRect(area.left(), area.top(), area.width(), 1, colour);
+    painter.fillRect(area.left(), area.bottom(), area.width(), 1, colour);
+    painter.fillRect(area.left(), area.top(), 1, area.height(), colour);
+    painter.fillRect(area.right(), area.top(), 1, area.height(), colour);
+}
+
 // The rounding list holds the modes in kRoundingModes order, the decimals list the counts
 // from 0 up.
 int list_index(engine::Rounding mode) {
@@ -334,17 +342,16 @@ void Tallybox::focus_window() {
 // Drawn frames: the calculator's outline, the help panel's white ground and outline, and the
 // two separators of the title buttons.
 void Tallybox::paintEvent(QPaintEvent* /*event*/) {
+    // One-pixel lines are filled rectangles: a stroked outline would take the painter through
+    // its rasteriser, whose buffers cost the first frame memory and time.
     QPainter painter(this);
     const QColor border(128, 128, 255);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(border);
-    painter.drawRect(twips_rect(0, 0, 6630, 6495).adjusted(0, 0, -1, -1));
+    fill_outline(painter, twips_rect(0, 0, 6630, 6495), border);
     const QRect panel = twips_rect(6720, 0, 3735, 6495);
     painter.fillRect(panel, Qt::white);
-    painter.drawRect(panel.adjusted(0, 0, -1, -1));
-    painter.setPen(QColor(128, 128, 128));
+    fill_outline(painter, panel, border);
     for (const int x : {5520, 6000}) {
-        painter.drawLine(twips(x), 0, twips(x), twips(240) - 1);
+        painter.fillRect(twips(x), 0, 1, twips(240), QColor(128, 128, 128));
     }
 }
 
