@@ -3,8 +3,6 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QEvent>
-#include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +12,8 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+
+#include "ui/common/after_first_frame.h"
 
 namespace orvane::app {
 
@@ -67,32 +67,6 @@ long vmrss_kb() {
     return -1;
 }
 
-class FirstFrameWatcher : public QObject {
-  public:
-    explicit FirstFrameWatcher(QWidget* window) : QObject(window) {
-        window->installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!seen_ && event->type() == QEvent::Paint) {
-            seen_ = true;
-            // The paint in progress is flushed to the screen before the event loop runs again.
-            QTimer::singleShot(0, watched, [] {
-                std::printf(
-                    "first_frame_epoch_ns=%lld\nsince_start_ms=%.1f\ncpu_ms=%.1f\nvmrss_kb=%ld\n",
-                    epoch_ns(), ms_since_process_start(), cpu_ms(), vmrss_kb());
-                std::fflush(stdout);
-                QCoreApplication::exit(0);
-            });
-        }
-        return false;
-    }
-
-  private:
-    bool seen_ = false;
-};
-
 }  // namespace
 
 bool first_frame_report_requested() {
@@ -101,7 +75,12 @@ bool first_frame_report_requested() {
 }
 
 void report_first_frame_then_quit(QWidget* window) {
-    new FirstFrameWatcher(window);
+    after_first_frame(*window, [] {
+        std::printf("first_frame_epoch_ns=%lld\nsince_start_ms=%.1f\ncpu_ms=%.1f\nvmrss_kb=%ld\n",
+                    epoch_ns(), ms_since_process_start(), cpu_ms(), vmrss_kb());
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+    });
 }
 
 }  // namespace orvane::app

@@ -18,6 +18,7 @@
 
 #include "engine/screen_texts.h"
 #include "startup/main_window_presets.h"
+#include "ui/common/after_first_frame.h"
 #include "ui/common/clipboard_service.h"
 #include "ui/common/fonts.h"
 #include "ui/common/label_fit.h"
@@ -109,6 +110,9 @@ Tallybox::Tallybox(engine::Registers& registers, const StartupValues& startup, Q
     fit_label_texts(*this);
     connect_controls();
     load(startup);
+    // The tray icon is not part of the window's first frame; on a desktop with a notification
+    // area its set-up costs a round trip or two over the session bus.
+    after_first_frame(*this, [this] { add_tray_icon(); });
 }
 
 Tallybox::~Tallybox() = default;
@@ -148,10 +152,9 @@ void Tallybox::connect_controls() {
     connect(capture_timer_, &QTimer::timeout, this, [this] { capture_tick(); });
 }
 
-// The load step: topmost (a window flag), tray icon, calculator width, the engine's reset
-// with the start-up presets, then centred on the screen.
+// The load step: topmost (a window flag), calculator width, the engine's reset with the
+// start-up presets, then centred on the screen. The tray icon follows the first frame.
 void Tallybox::load(const StartupValues& startup) {
-    add_tray_icon();
     resize(twips(6635), twips(6495));
     calculator_.load(engine::main_window_presets(startup));
     refresh();
@@ -169,6 +172,7 @@ void Tallybox::add_tray_icon() {
     tray_icon_ = new QSystemTrayIcon(windowIcon(), this);
     tray_icon_->setToolTip(tray_tooltip(ORVANE_VERSION_MAJOR, ORVANE_VERSION_MINOR));
     tray_icon_->show();
+    emit tray_icon_added(tray_icon_);
 }
 
 void Tallybox::press(engine::Key key) {
@@ -289,7 +293,6 @@ DockWidgets Tallybox::desktop_parts() {
     parts.mini_button = mini_button_;
     parts.exit_button = exit_button_;
     parts.help_area = help_area_;
-    parts.tray_icon = tray_icon_;
     parts.give_focus = [this] { take_keyboard_focus(); };
     return parts;
 }

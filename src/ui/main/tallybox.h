@@ -29,8 +29,9 @@ class ColorEgg;
 class Tallybox : public QWidget, private engine::Effects {
     Q_OBJECT
   public:
-    // Builds the controls and runs the load step: topmost, tray icon, width, the engine's
-    // load with the start-up presets. `registers` outlives the window and survives reloads.
+    // Builds the controls and runs the load step: topmost, width, the engine's load with the
+    // start-up presets; the tray icon is added once the first frame is on the screen.
+    // `registers` outlives the window and survives reloads.
     Tallybox(engine::Registers& registers, const StartupValues& startup, QWidget* parent = nullptr);
     ~Tallybox() override;
 
@@ -46,7 +47,7 @@ class Tallybox : public QWidget, private engine::Effects {
     static void set_default_clip_player(ClipPlayer player);
 
     // What the window's desktop behaviour (dragging, docking, mini strip, help panel) works
-    // with; the tray icon is null when the desktop has no notification area.
+    // with; the tray icon comes later, with tray_icon_added.
     DockWidgets desktop_parts();
     // Null until the easter egg was first accepted.
     ColorEgg* color_egg() const { return color_egg_.get(); }
@@ -63,6 +64,8 @@ class Tallybox : public QWidget, private engine::Effects {
     void exit_requested();
     // F1 / L_Help.
     void help_toggle_requested();
+    // The tray icon, once the first frame is shown; never on a desktop without a tray.
+    void tray_icon_added(QSystemTrayIcon* tray_icon);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -37,8 +37,6 @@ struct DockWidgets {
     // The empty area right of the calculator that widening uncovers; the help panel goes there,
     // and its blank ground drags like the background.
     QWidget* help_area = nullptr;
-    // Pointer activity over it counts as a move over the window; null without a tray.
-    QSystemTrayIcon* tray_icon = nullptr;
     // How the window takes the keyboard focus; empty: activate it and focus it.
     std::function<void()> give_focus;
 };

@@ -8,18 +8,19 @@
 namespace orvane {
 
 DesktopBehaviour attach_desktop_behaviour(const DockWidgets& widgets) {
-    QSystemTrayIcon* tray = widgets.tray_icon;
     DesktopBehaviour behaviour;
+    behaviour.window = widgets.window;
     behaviour.help_area = widgets.help_area;
     behaviour.dock = new DockController(widgets);
-    if (tray != nullptr) {
-        QObject::connect(tray, &QSystemTrayIcon::activated, behaviour.dock,
-                         &DockController::tray_pointer_activity);
-        if (widgets.window != nullptr) {
-            tray->setContextMenu(make_tray_menu(widgets.window, behaviour.dock));
-        }
-    }
     return behaviour;
+}
+
+void attach_tray_icon(const DesktopBehaviour& behaviour, QSystemTrayIcon& tray) {
+    QObject::connect(&tray, &QSystemTrayIcon::activated, behaviour.dock,
+                     &DockController::tray_pointer_activity);
+    if (behaviour.window != nullptr) {
+        tray.setContextMenu(make_tray_menu(behaviour.window, behaviour.dock));
+    }
 }
 
 HelpPanel& help_panel_of(QWidget& help_area) {

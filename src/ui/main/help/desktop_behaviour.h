@@ -10,14 +10,19 @@ namespace orvane {
 
 struct DesktopBehaviour {
     DockController* dock = nullptr;  // child of the window
-    QWidget* help_area = nullptr;    // where the help panel goes; null without one
+    QWidget* window = nullptr;
+    QWidget* help_area = nullptr;  // where the help panel goes; null without one
 };
 
-// Creates the dock controller on `widgets` and lets pointer activity over their tray icon
-// reach the window. The help panel is built the first time it is asked for (it lies outside
-// the window until the window widens, so the first frame does not wait for it). Toggling the
-// panel stays with the caller: call toggle_help_panel(dock, help_panel_of(...)) on L_Help / F1.
+// Creates the dock controller on `widgets`. The help panel is built the first time it is asked for
+// (it lies outside the window until the window widens, so the first frame does not wait for it).
+// Toggling the panel stays with the caller: call toggle_help_panel(dock, help_panel_of(...)) on
+// L_Help / F1.
 DesktopBehaviour attach_desktop_behaviour(const DockWidgets& widgets);
+
+// Lets pointer activity over the window's tray icon reach the window (a click brings the mini
+// strip back) and gives the icon its menu.
+void attach_tray_icon(const DesktopBehaviour& behaviour, QSystemTrayIcon& tray);
 
 // The help panel filling `help_area`, created on the first call.
 HelpPanel& help_panel_of(QWidget& help_area);
