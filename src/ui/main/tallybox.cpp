@@ -105,9 +105,7 @@ Tallybox::Tallybox(engine::Registers& registers, const StartupValues& startup, Q
     setFocusPolicy(Qt::ClickFocus);
     setMouseTracking(true);
     setWindowIcon(program_icon());
-    load_faces();
     build_controls();
-    fit_label_texts(*this);
     connect_controls();
     load(startup);
     // The tray icon is not part of the window's first frame; on a desktop with a notification
@@ -116,6 +114,17 @@ Tallybox::Tallybox(engine::Registers& registers, const StartupValues& startup, Q
 }
 
 Tallybox::~Tallybox() = default;
+
+// Shown for the first time, the window is mapped before the faces of its keys load: the desktop
+// places and maps it meanwhile, and the first frame is painted when both are done.
+void Tallybox::setVisible(bool visible) {
+    QWidget::setVisible(visible);
+    if (visible && !faces_loaded_) {
+        faces_loaded_ = true;
+        load_faces();
+        fit_label_texts(*this);
+    }
+}
 
 void Tallybox::set_inform_box(InformBox box) {
     inform_box_ = std::move(box);

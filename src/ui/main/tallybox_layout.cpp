@@ -221,11 +221,9 @@ void load_face(const QFont& face, const char* text) {
 
 }  // namespace
 
-// Loading a face (a font match, a FreeType set-up, the glyphs' metrics) is most of what building
-// the window costs. The keys', title buttons' and display's faces are loaded first, before any
-// control exists: the first control that sets a text connects the accessibility bridge to the
-// session bus, and the connection, begun on another thread at start-up, has had the time to
-// complete meanwhile.
+// Loading a face (a font match, a FreeType set-up, the glyphs' metrics) is most of what the
+// first frame costs. The keys', title buttons' and display's faces are loaded while the window
+// is being mapped, so that the first paint finds them ready.
 void Tallybox::load_faces() {
     for (const KeyLayout& row : kKeys) {
         load_face(ui_font(row.face, row.points, true), row.caption);
