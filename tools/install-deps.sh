@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   fonts-liberation fonts-wqy-microhei
   xvfb xauth openbox xfwm4 mutter tint2 dbus dbus-x11 xdotool xclip x11-utils imagemagick
-  espeak-ng sox librsvg2-bin pulseaudio pulseaudio-utils
+  espeak-ng sox librsvg2-bin pulseaudio pulseaudio-utils python3-fonttools
   desktop-file-utils appstream
   dpkg-dev man-db lintian
   # Screen-reader checks: the accessibility bus and its Python client.

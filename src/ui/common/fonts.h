@@ -1,5 +1,6 @@
 // The designed Windows faces mapped to the closest Linux faces, with a CJK face as fallback
-// for Chinese text.
+// for Chinese text: first the program's own cut of it, which holds every character the
+// program's texts use, then the whole system face.
 #pragma once
 
 #include <QFont>
@@ -10,6 +11,11 @@ namespace orvane {
 enum class Face { arial, arial_narrow, tahoma, sim_sun, system };
 
 // A font of the face at `points` (fractional sizes such as 21.75 are kept).
+// Needs the application object.
 QFont ui_font(Face face, double points, bool bold = false);
+
+// Whether the program's cut of the CJK face is installed for this run (the first call, or the
+// first ui_font, installs it).
+bool cjk_cut_available();
 
 }  // namespace orvane
