@@ -1,5 +1,6 @@
-// The program's cut of the CJK face: it holds every character the sources write, and it draws
-// them exactly as the whole system face does, at the sizes and weights the windows use.
+// The windows' faces: the program's cut of the CJK face holds every character the sources write
+// and draws them exactly as the whole system face does, at the sizes and weights the windows
+// use; each face falls back to the next of its chain for the characters it lacks.
 #include <QDirIterator>
 #include <QFile>
 #include <QFontInfo>
@@ -9,8 +10,12 @@
 #include <QResource>
 #include <QSet>
 #include <QTest>
+#include <QTextLayout>
+#include <tuple>
 
 #include "ui/common/fonts.h"
+
+Q_DECLARE_METATYPE(orvane::Face)
 
 namespace {
 
@@ -75,6 +80,42 @@ class FontsTest : public QObject {
         }
         QVERIFY2(missing.isEmpty(),
                  qPrintable(QStringLiteral("run tools/make_ui_face.py; missing: ") + missing));
+    }
+
+    void characters_come_from_the_first_face_holding_them_data() {
+        QTest::addColumn<orvane::Face>("face");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("family");
+        using orvane::Face;
+        // 龘 is in the system face only, not in the program's texts.
+        const std::tuple<Face, const char*, const char*> rows[] = {
+            {Face::system, "MS+0 GT", "Liberation Sans"},
+            {Face::system, "小数处理", "Orvane UI Hei"},
+            {Face::system, "龘", "WenQuanYi Micro Hei"},
+            {Face::arial_narrow, "0.125", "Liberation Sans Narrow"},
+            {Face::arial_narrow, "溢出", "Orvane UI Hei"},
+            {Face::sim_sun, "÷×－＋＝→", "Orvane UI Hei"},
+            {Face::sim_sun, "龘", "WenQuanYi Micro Hei"},
+        };
+        for (const auto& [face, text, family] : rows) {
+            QTest::newRow(text) << face << QString::fromUtf8(text) << QString::fromUtf8(family);
+        }
+    }
+
+    void characters_come_from_the_first_face_holding_them() {
+        QFETCH(orvane::Face, face);
+        QFETCH(QString, text);
+        QFETCH(QString, family);
+        QTextLayout layout(text, orvane::ui_font(face, 12, true));
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        QStringList families;
+        for (const QGlyphRun& run : layout.glyphRuns()) {
+            families << run.rawFont().familyName();
+        }
+        families.removeDuplicates();
+        QCOMPARE(families, QStringList{family});
     }
 
     void cut_draws_as_the_system_face_data() {
