@@ -7,6 +7,9 @@
 # Usage: tools/measure-startup.sh [BUILD_DIR] [RUNS]    (defaults: build, 9)
 # ORVANE_MEASURE_NO_BUILD=1 measures the programs already in BUILD_DIR (say, a saved copy of
 # an older build, laid out as BUILD_DIR/src/app/...) without building them first.
+# ORVANE_MEASURE_SESSION_BUS=1 runs both programs with a session bus of their own, as in a
+# desktop session. Without one (the default), D-Bus starts a bus helper (dbus-launch) on every
+# program start: both programs connect to the bus at start-up, for the accessibility bridge.
 # Exit status: 0 within budget, 1 over budget or a run failed.
 set -u
 
@@ -24,6 +27,7 @@ reference=$build/src/app/startup-reference/orvane-startup-reference
 source "$root/tests/lib/desktop_session.sh"
 work=$(mktemp -d)
 cleanup() {
+  [ -s "$work/bus.pid" ] && kill "$(cat "$work/bus.pid")" 2>/dev/null
   desktop_stop
   rm -rf "$work"
 }
@@ -32,6 +36,13 @@ trap cleanup EXIT
 wm_option=""
 command -v openbox >/dev/null || wm_option=--no-wm
 desktop_start 1280x1024 $wm_option || { echo "Xvfb (and openbox) did not start"; exit 1; }
+bus_note="no session bus"
+if [ "${ORVANE_MEASURE_SESSION_BUS:-0}" = 1 ]; then
+  bus_address=$(dbus-daemon --session --fork --print-address=1 --print-pid=3 3>"$work/bus.pid") ||
+    { echo "dbus-daemon did not start"; exit 1; }
+  export DBUS_SESSION_BUS_ADDRESS=$bus_address
+  bus_note="a session bus"
+fi
 
 # One run: prints "WALL_MS RSS_KB CPU_MS". The clock starts in this shell right before the
 # program is started ($EPOCHREALTIME needs no extra process); the program prints the wall
@@ -69,7 +80,7 @@ calc_kb=$(cut -d' ' -f2 "$work/calculator" | median)
 ref_cpu=$(cut -d' ' -f3 "$work/reference" | median)
 calc_cpu=$(cut -d' ' -f3 "$work/calculator" | median)
 
-echo "runs each: $runs (display $DISPLAY, $(nproc) CPUs)"
+echo "runs each: $runs (display $DISPLAY, $(nproc) CPUs, $bus_note)"
 mb() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 echo "medians                  start-up (wall)  CPU time   resident"
 printf "reference (one QLabel)   %8s ms      %6s ms  %5s MB\n" "$ref_ms" "$ref_cpu" "$(mb "$ref_kb")"
