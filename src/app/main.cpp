@@ -9,11 +9,10 @@
 
 #include "app/calculator_windows.h"
 #include "app/first_frame_report.h"
-#include "app/font_configuration.h"
+#include "app/head_start.h"
 #include "app/options.h"
 #include "app/platform_choice.h"
 #include "app/program_icon.h"
-#include "app/session_bus_connector.h"
 #include "app/terminal_answer.h"
 #include "app/toolkit_language.h"
 #include "app/window_switcher.h"
@@ -51,14 +50,15 @@ int main(int argc, char** argv) {
     }
     choose_platform();
     // The font configuration loads on a second core while the toolkit connects to the display.
-    orvane::app::FontConfigurationLoader font_configuration;
+    orvane::app::HeadStart font_configuration(orvane::app::load_font_configuration);
     QApplication application(argc, argv);
     font_configuration.wait();
     // What no window sets itself (message boxes, tool tips) takes the windows' own face. It also
     // keeps the toolkit's default face from loading at start-up: a new line edit lays out its
     // empty text once in the application font before it takes its own.
     QApplication::setFont(orvane::ui_font(orvane::Face::system, 9));
-    const orvane::app::SessionBusConnector session_bus;
+    // The session bus, which the accessibility bridge needs, connects while the window is built.
+    const orvane::app::HeadStart session_bus(orvane::app::connect_session_bus);
     QApplication::setApplicationName(QStringLiteral("orvane-calculator"));
     QApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
     // The one application ID: it matches the windows to the installed desktop entry.
