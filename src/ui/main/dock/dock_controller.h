@@ -15,8 +15,6 @@
 
 #include "ui/main/dock/dock_rules.h"
 
-class QSystemTrayIcon;
-
 namespace orvane {
 
 class EdgeSliver;
