@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ make pkg-config clang-format clang-tidy git clang libclang-rt-14-dev
+  cmake ninja-build ccache g++ make pkg-config clang-format clang-tidy git clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins
   qt6-translations-l10n libfontconfig-dev libpng-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
