@@ -34,7 +34,7 @@ def write(target, seeds):
 
 
 def decimal_seeds():
-    vectors = ROOT.parent / "shared" / "testdata" / "decimal-vectors.tsv"
+    vectors = ROOT / "tests" / "numeric" / "data" / "decimal-vectors.tsv"
     seeds = []
     for line in vectors.read_text(encoding="utf-8").splitlines():
         parts = line.split("\t")

@@ -50,7 +50,7 @@ std::optional<std::string> compute(const std::string& op, const Decimal& a, cons
 }
 
 TEST(DecimalVectors, EveryReferenceLineMatches) {
-    std::ifstream file(ORVANE_SHARED_DIR "/testdata/decimal-vectors.tsv");
+    std::ifstream file(ORVANE_DECIMAL_VECTORS);
     ASSERT_TRUE(file) << "cannot open the reference vectors";
     std::string line;
     int line_number = 0;
