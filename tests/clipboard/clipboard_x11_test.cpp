@@ -53,7 +53,7 @@ QByteArray huge_digits() {
 class ClipboardX11Test : public QObject {
     Q_OBJECT
   private slots:
-    void init_test_case();
+    void initTestCase();
     void cleanup();
 
     void copied_text_reaches_other_clients_data();
@@ -81,7 +81,7 @@ class ClipboardX11Test : public QObject {
     std::unique_ptr<QProcess> owner_;
 };
 
-void ClipboardX11Test::init_test_case() {
+void ClipboardX11Test::initTestCase() {
     QCOMPARE(QGuiApplication::platformName(), QStringLiteral("xcb"));
     xclip_ = QStandardPaths::findExecutable(QStringLiteral("xclip"));
     QVERIFY2(!xclip_.isEmpty(), "xclip is not installed");

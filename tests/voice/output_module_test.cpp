@@ -30,7 +30,7 @@ QString install_module_copy(const QString& dir) {
 class OutputModuleTest : public QObject {
     Q_OBJECT
   private slots:
-    void init_test_case();
+    void initTestCase();
     void candidates_data();
     void candidates();
     void loads_the_first_usable_module_data();
@@ -47,7 +47,7 @@ class OutputModuleTest : public QObject {
     std::map<QString, QString> files_;  // name used in the tables -> path
 };
 
-void OutputModuleTest::init_test_case() {
+void OutputModuleTest::initTestCase() {
     QVERIFY(scratch_.isValid());
     // The build names the module as the program looks for it.
     QCOMPARE(QFileInfo(QStringLiteral(ORVANE_TEST_OUTPUT_MODULE)).fileName(), kModuleFile);

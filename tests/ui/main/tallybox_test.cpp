@@ -184,7 +184,7 @@ class TallyboxTest : public QObject {
     }
 
   private slots:
-    void init_test_case() {
+    void initTestCase() {
         Tallybox::set_default_clip_player(
             [this](std::string_view clip) { clips_.emplace_back(clip); });
     }
