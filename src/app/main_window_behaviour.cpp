@@ -2,6 +2,7 @@
 
 #include <QSystemTrayIcon>
 
+#include "ui/main/help/help_panel.h"
 #include "ui/main/tallybox.h"
 
 namespace orvane::app {

@@ -2,7 +2,7 @@
 // panel), attached to a freshly created window. The program and its end-to-end tests share it.
 #pragma once
 
-#include "ui/main/help/desktop_behaviour.h"
+#include "ui/main/dock/dock_and_tray.h"
 
 namespace orvane {
 class Tallybox;

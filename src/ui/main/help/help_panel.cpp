@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
+#include <QVBoxLayout>
 
 #include "ui/common/fonts.h"
 #include "ui/common/png_image.h"
@@ -225,6 +226,18 @@ bool HelpPanel::eventFilter(QObject* watched, QEvent* event) {
 void toggle_help_panel(DockController& dock, HelpPanel& panel) {
     panel.show_version_line();
     dock.toggle_help_width();
+}
+
+HelpPanel& help_panel_of(QWidget& help_area) {
+    if (auto* panel = help_area.findChild<HelpPanel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        return *panel;
+    }
+    auto* layout = new QVBoxLayout(&help_area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* panel = new HelpPanel(&help_area);
+    layout->addWidget(panel);
+    panel->show();
+    return *panel;
 }
 
 }  // namespace orvane

@@ -68,4 +68,8 @@ class HelpPanel : public QWidget {
 // narrowing the window (a right-docked window stays flush with the right edge).
 void toggle_help_panel(DockController& dock, HelpPanel& panel);
 
+// The help panel filling `help_area`, created on the first call (it lies outside the window
+// until the window widens, so the first frame does not wait for it).
+HelpPanel& help_panel_of(QWidget& help_area);
+
 }  // namespace orvane

@@ -5,7 +5,7 @@
 #include <QWidget>
 
 #include "ui/main/dock/dock_controller.h"
-#include "ui/main/help/tray_menu.h"
+#include "ui/main/dock/tray_menu.h"
 
 namespace orvane {
 

@@ -1,9 +1,8 @@
-#include "ui/main/help/desktop_behaviour.h"
+#include "ui/main/dock/dock_and_tray.h"
 
 #include <QSystemTrayIcon>
-#include <QVBoxLayout>
 
-#include "ui/main/help/tray_menu.h"
+#include "ui/main/dock/tray_menu.h"
 
 namespace orvane {
 
@@ -21,18 +20,6 @@ void attach_tray_icon(const DesktopBehaviour& behaviour, QSystemTrayIcon& tray) 
     if (behaviour.window != nullptr) {
         tray.setContextMenu(make_tray_menu(behaviour.window, behaviour.dock));
     }
-}
-
-HelpPanel& help_panel_of(QWidget& help_area) {
-    if (auto* panel = help_area.findChild<HelpPanel*>(QString(), Qt::FindDirectChildrenOnly)) {
-        return *panel;
-    }
-    auto* layout = new QVBoxLayout(&help_area);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* panel = new HelpPanel(&help_area);
-    layout->addWidget(panel);
-    panel->show();
-    return *panel;
 }
 
 }  // namespace orvane

@@ -1,4 +1,4 @@
-#include "ui/main/help/tray_menu.h"
+#include "ui/main/dock/tray_menu.h"
 
 #include <QMenu>
 #include <QWidget>

@@ -1,8 +1,8 @@
-// Puts the desktop behaviour and the help panel onto a main window in one step.
+// Wires a main window to the desktop: its dock controller (dragging, docking, sliding away, the
+// mini strip) and its tray icon (a click and the menu bring the window back).
 #pragma once
 
 #include "ui/main/dock/dock_controller.h"
-#include "ui/main/help/help_panel.h"
 
 class QSystemTrayIcon;
 
@@ -17,14 +17,11 @@ struct DesktopBehaviour {
 // Creates the dock controller on `widgets`. The help panel is built the first time it is asked for
 // (it lies outside the window until the window widens, so the first frame does not wait for it).
 // Toggling the panel stays with the caller: call toggle_help_panel(dock, help_panel_of(...)) on
-// L_Help / F1.
+// L_Help / F1 (ui/main/help/help_panel.h).
 DesktopBehaviour attach_desktop_behaviour(const DockWidgets& widgets);
 
 // Lets pointer activity over the window's tray icon reach the window (a click brings the mini
 // strip back) and gives the icon its menu.
 void attach_tray_icon(const DesktopBehaviour& behaviour, QSystemTrayIcon& tray);
-
-// The help panel filling `help_area`, created on the first call.
-HelpPanel& help_panel_of(QWidget& help_area);
 
 }  // namespace orvane
