@@ -75,12 +75,8 @@ std::optional<Command> command_for_release(int key_code, int modifiers) {
             return alt_only ? std::optional<Command>(WindowCommand::exit) : std::nullopt;
         case kVkF1:
             return WindowCommand::help;
-        case kVkF2:
-            return WindowCommand::switch_expression;
         case kVkF3:
             return Key::voice_switch;
-        case kVkF7:
-            return WindowCommand::switch_mortgage;
         default:
             return std::nullopt;
     }

@@ -8,8 +8,9 @@
 
 namespace orvane::engine {
 
-// Window operations that a released key can run besides calculator keys.
-enum class WindowCommand { help, exit, switch_expression, switch_mortgage };
+// Window operations that a released key can run besides calculator keys. The keys that switch
+// to another calculator are the windows' own (the same in all three).
+enum class WindowCommand { help, exit };
 using Command = std::variant<Key, WindowCommand>;
 
 // Modifier bits of a released key.
@@ -20,10 +21,8 @@ inline constexpr int kModAlt = 4;
 // Virtual key codes used by the release table (letters are their upper-case ASCII code).
 inline constexpr int kVkDelete = 46;
 inline constexpr int kVkF1 = 112;
-inline constexpr int kVkF2 = 113;
 inline constexpr int kVkF3 = 114;
 inline constexpr int kVkF4 = 115;
-inline constexpr int kVkF7 = 118;
 
 // A typed character (after layout and Shift; Backspace 8, Enter 13) -> the key it clicks.
 std::optional<Key> key_for_character(char16_t character);

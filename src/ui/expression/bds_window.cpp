@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "expression/formula_steps.h"
+#include "ui/common/calculator_switch.h"
 #include "ui/common/clipboard_service.h"
 #include "ui/common/fonts.h"
 #include "ui/common/label_fit.h"
@@ -190,7 +191,7 @@ expression::HoverLabel* BDS::add_switch_label(const char* name, const QString& c
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(label, geometry.x(), geometry.y(), geometry.width(), geometry.height());
     connect(label, &expression::HoverLabel::clicked, this,
-            [this, target] { emit switch_requested(target); });
+            [this, target] { request_switch_later(this, target); });
     connect(label, &expression::HoverLabel::hovered, this,
             [label] { set_text_colour(label, kHoverRed); });
     insert_labels_.push_back(label);
@@ -226,18 +227,15 @@ bool BDS::handle_switch_key(const QKeyEvent* event) {
     if (event->isAutoRepeat()) {
         return false;
     }
-    if (event->key() == Qt::Key_F1) {
-        emit switch_requested(CalculatorKind::standard);
-        return true;
+    const std::optional<CalculatorKind> target =
+        switch_target_for_key(event->key(), CalculatorKind::expression);
+    if (target) {
+        request_switch_later(this, *target);
     }
-    if (event->key() == Qt::Key_F7) {
-        emit switch_requested(CalculatorKind::mortgage);
-        return true;
-    }
-    return false;
+    return target.has_value();
 }
 
-// The window sees F1 and F7 before the control that has the focus.
+// The window sees the switch keys before the control that has the focus.
 bool BDS::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyRelease && handle_switch_key(static_cast<QKeyEvent*>(event))) {
         return true;

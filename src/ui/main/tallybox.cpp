@@ -1,5 +1,7 @@
 #include "ui/main/tallybox.h"
 
+#include "ui/common/calculator_switch.h"
+
 #include <algorithm>
 
 #include <QCheckBox>
@@ -201,12 +203,6 @@ void Tallybox::run_command(const engine::Command& command) {
         case engine::WindowCommand::exit:
             request_exit();
             break;
-        case engine::WindowCommand::switch_expression:
-            request_switch(CalculatorKind::expression);
-            break;
-        case engine::WindowCommand::switch_mortgage:
-            request_switch(CalculatorKind::mortgage);
-            break;
     }
 }
 
@@ -314,7 +310,7 @@ void Tallybox::take_keyboard_focus() {
 }
 
 void Tallybox::request_switch(CalculatorKind target) {
-    QTimer::singleShot(0, this, [this, target] { emit switch_requested(target); });
+    request_switch_later(this, target);
 }
 
 void Tallybox::request_exit() {

@@ -4,6 +4,7 @@
 #include <QWindow>
 
 #include "engine/keyboard.h"
+#include "ui/common/calculator_switch.h"
 #include "ui/common/clipboard_service.h"
 #include "ui/main/key_mapping.h"
 #include "ui/main/tallybox.h"
@@ -63,6 +64,10 @@ void Tallybox::handle_key_press(const QKeyEvent& event) {
 void Tallybox::handle_key_release(const QKeyEvent& event) {
     if (event.isAutoRepeat()) {
         return;  // a held key acts once, when it is let go
+    }
+    if (const auto target = switch_target_for_key(event.key(), CalculatorKind::standard)) {
+        request_switch(*target);
+        return;
     }
     const std::optional<int> code = virtual_key_code(event.key());
     if (!code) {

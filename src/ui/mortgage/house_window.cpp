@@ -19,6 +19,7 @@
 
 #include "mortgage/repayment.h"
 #include "mortgage/schedule.h"
+#include "ui/common/calculator_switch.h"
 #include "ui/common/fonts.h"
 #include "ui/common/twips.h"
 #include "ui/mortgage/schedule_module.h"
@@ -257,7 +258,8 @@ void House::set_tab_order() {
     }
 }
 
-// The window sees F1 and F2 before whichever control has the focus, the open lists included.
+// The window sees the switch keys before whichever control has the focus, the open lists
+// included.
 void House::watch_keys_and_pointer() {
     for (QWidget* child : findChildren<QWidget*>()) {
         child->installEventFilter(this);
@@ -275,12 +277,8 @@ bool House::eventFilter(QObject* watched, QEvent* event) {
             if (key->isAutoRepeat()) {  // with or without a modifier, as elsewhere
                 break;
             }
-            if (key->key() == Qt::Key_F1) {
-                emit switch_requested(CalculatorKind::standard);
-                return true;
-            }
-            if (key->key() == Qt::Key_F2) {
-                emit switch_requested(CalculatorKind::expression);
+            if (const auto target = switch_target_for_key(key->key(), CalculatorKind::mortgage)) {
+                request_switch_later(this, *target);
                 return true;
             }
             break;
@@ -309,8 +307,9 @@ bool House::eventFilter(QObject* watched, QEvent* event) {
                 auto* label = static_cast<QLabel*>(watched);
                 if (mouse->button() == Qt::LeftButton &&
                     label->rect().contains(mouse->position().toPoint())) {
-                    emit switch_requested(label == standard_switch_ ? CalculatorKind::standard
-                                                                    : CalculatorKind::expression);
+                    request_switch_later(this, label == standard_switch_
+                                                   ? CalculatorKind::standard
+                                                   : CalculatorKind::expression);
                     return true;
                 }
             }

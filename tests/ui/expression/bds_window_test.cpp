@@ -328,7 +328,8 @@ void BdsWindowTest::switch_keys_and_labels_request_a_switch() {
     } else {
         QTest::keyRelease(widget, static_cast<Qt::Key>(key));
     }
-    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.count(), 0);  // delivered once the event is over, as from every window
+    QTRY_COMPARE(spy.count(), 1);
     QCOMPARE(spy.first().first().value<CalculatorKind>(), target);
     QCOMPARE(w.result->text(), QString());  // a switch evaluates nothing
 }
