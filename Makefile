@@ -3,7 +3,8 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
 JOBS       ?= $(shell nproc)
-CMAKE_GEN  := -G Ninja
+# Our own trees treat warnings as errors; a plain cmake build (a distribution's) does not.
+CMAKE_GEN  := -G Ninja -DORVANE_WERROR=ON
 
 .PHONY: deps configure build run test test-core test-asan bench install uninstall format format-check lint clean
 

@@ -17,7 +17,7 @@ if ! command -v clang++ >/dev/null; then
     echo "fuzz: clang++ not found (tools/install-deps.sh installs it)" >&2
     exit 1
 fi
-cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake -S "$root/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DORVANE_WERROR=ON >/dev/null
 cmake --build "$build" -j "${JOBS:-2}" >/dev/null
 
 mkdir -p "$build/artifacts"
