@@ -7,22 +7,18 @@
 #include <memory>
 #include <utility>
 
+#include "modules/module_loader.h"
 #include "voice/clip_sink.h"
 #include "voice/output_module_abi.h"
 
 namespace orvane::voice {
 
-// The files tried, in order. A non-empty `override_path` (ORVANE_VOICE_MODULE) is the only
-// one. Otherwise: beside the executable (the build tree), then in each of `relative_dirs`
-// taken from the executable's folder (the installed layout). Without a known executable
-// folder nothing is guessed.
+// The files tried, in order: module_candidates() of the module file, with ORVANE_VOICE_MODULE
+// as `override_path`.
 QStringList output_module_candidates(const QString& exe_dir, const QString& override_path,
                                      const QStringList& relative_dirs);
 
-// The folders, relative to the installed executable, that may hold the module:
-// <bin>/../<libdir>/orvane-calculator as this build installs it, and the plain and
-// multiarch lib folders.
-QStringList installed_module_dirs();
+using orvane::installed_module_dirs;
 
 // The candidates for this process: ORVANE_VOICE_MODULE, else around the running executable.
 QStringList default_output_module_candidates();

@@ -14,12 +14,13 @@ rules=(
   "expression       expression,numeric                                no"
   "mortgage         mortgage,numeric                                  no"
   "startup          startup,engine,numeric                            no"
-  "voice            voice                                             yes"
+  "modules          modules                                           yes"
+  "voice            voice,modules                                     yes"
   "ui/common        ui/common,startup                                 yes"
   "ui/egg           ui/egg,ui/common,startup                          yes"
   "ui/main          ui/main,ui/common,ui/egg,voice,startup,engine,numeric yes"
   "ui/expression    ui/expression,ui/common,startup,expression,numeric yes"
-  "ui/mortgage      ui/mortgage,ui/common,startup,mortgage,numeric    yes"
+  "ui/mortgage      ui/mortgage,ui/common,startup,mortgage,numeric,modules yes"
 )
 
 failures=0
