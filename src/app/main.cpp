@@ -1,22 +1,23 @@
 // The desktop program's entry routine: platform choice, options, then the first window.
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/calculator_windows.h"
 #include "app/first_frame_report.h"
-#include "app/head_start.h"
 #include "app/options.h"
 #include "app/platform_choice.h"
-#include "app/program_icon.h"
 #include "app/terminal_answer.h"
 #include "app/toolkit_language.h"
 #include "app/window_switcher.h"
-#include "ui/common/fonts.h"
+#include "ui/main/program_images.h"
 
 namespace {
 
@@ -49,22 +50,19 @@ int main(int argc, char** argv) {
         return 0;
     }
     choose_platform();
-    // The font configuration loads on a second core while the toolkit connects to the display.
-    orvane::app::HeadStart font_configuration(orvane::app::load_font_configuration);
+    // The font configuration (its files and the font caches: most of the cost of the first text
+    // laid out) is read on a second core while the toolkit connects to the display; the
+    // toolkit's own font set-up then finds it loaded.
+    std::thread font_configuration(FcInit);
     QApplication application(argc, argv);
-    font_configuration.wait();
-    // What no window sets itself (message boxes, tool tips) takes the windows' own face. It also
-    // keeps the toolkit's default face from loading at start-up: a new line edit lays out its
-    // empty text once in the application font before it takes its own.
-    QApplication::setFont(orvane::ui_font(orvane::Face::system, 9));
-    // The session bus, which the accessibility bridge needs, connects while the window is built.
-    const orvane::app::HeadStart session_bus(orvane::app::connect_session_bus);
+    font_configuration.join();
     QApplication::setApplicationName(QStringLiteral("orvane-calculator"));
     QApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
     // The one application ID: it matches the windows to the installed desktop entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvane.Calculator"));
     orvane::app::install_chinese_toolkit_texts(application);
-    orvane::app::set_program_icon();
+    // Every window of the process (the calculators, their message boxes, the easter egg).
+    QApplication::setWindowIcon(orvane::program_icon());
     // The program ends when no calculator window is left; the switcher knows when that is
     // (a window hidden for the easter egg or a message box is still loaded).
     QApplication::setQuitOnLastWindowClosed(false);

@@ -18,7 +18,7 @@ namespace {
 // CJK faces for Chinese text, say) are fontconfig rules of this program, below, rather than
 // further families in the QFont: for a QFont naming several families the toolkit sorts every
 // installed font to find the fallbacks of each face and script before the first text is laid
-// out, about a millisecond each; for one family it sorts them only when a character is missing.
+// out; for one family it sorts them only when a character is missing.
 // The program's cut of the CJK face comes first: it holds the characters the windows show and
 // draws them as the whole system face does, from a 130 KB face in the program instead of a 5 MB
 // file whose pages each shown character maps into memory.

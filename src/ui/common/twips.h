@@ -1,18 +1,16 @@
-// Layout units: positions and sizes are designed in twips (15 per logical pixel at 96 dpi);
-// Qt scales logical pixels with the screen's device pixel ratio.
+// Placing widgets by their designed twips.
 #pragma once
 
 #include <QRect>
 #include <QWidget>
 
+#include "ui/common/twip_units.h"
+
 namespace orvane {
 
-constexpr int twips(int value) {
-    return (value + 7) / 15;
-}
-
 inline QRect twips_rect(int left, int top, int width, int height) {
-    return QRect(twips(left), twips(top), twips(width), twips(height));
+    return QRect(px_from_twips(left), px_from_twips(top), px_from_twips(width),
+                 px_from_twips(height));
 }
 
 inline void place(QWidget* widget, int left, int top, int width, int height) {

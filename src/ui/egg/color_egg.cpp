@@ -13,7 +13,7 @@ ColorEgg::ColorEgg(QWidget* parent)
     setObjectName(QStringLiteral("ColorEgg"));
     setWindowTitle(kEggTitle);
     setFont(ui_font(Face::sim_sun, 10.5));
-    setFixedSize(twips(4680), twips(3090));
+    setFixedSize(px_from_twips(4680), px_from_twips(3090));
     // The calculator is hidden while the egg is open: closing the egg must not end the
     // program as if its last window had gone.
     setAttribute(Qt::WA_QuitOnClose, false);

@@ -51,7 +51,7 @@ BDS::BDS(const StartupValues& startup, QWidget* parent)
       report_error_(show_critical) {
     setWindowTitle(QStringLiteral("Orvane表达式计算器"));
     // The window keeps its designed size: a resize snaps back, so it is simply fixed.
-    setFixedSize(twips(6615), twips(3630));
+    setFixedSize(px_from_twips(6615), px_from_twips(3630));
     // Controls without a font of their own show the window's: the desktop's plain sans face
     // (left alone, the toolkit may pick a fixed-pitch face here).
     setFont(ui_font(Face::system, 9));

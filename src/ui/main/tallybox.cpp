@@ -24,23 +24,15 @@
 #include "ui/common/clipboard_service.h"
 #include "ui/common/fonts.h"
 #include "ui/common/label_fit.h"
-#include "ui/common/png_image.h"
 #include "ui/common/twips.h"
 #include "ui/egg/color_egg.h"
 #include "ui/main/click_label.h"
 #include "ui/main/display_font.h"
+#include "ui/main/dock/dock_rules.h"
 #include "ui/main/main_texts.h"
+#include "ui/main/program_images.h"
 
 #include "voice/voice_player.h"
-
-// Resources compiled into a static library register only when asked to.
-static void register_images() {
-    static const bool kRegistered = [] {
-        Q_INIT_RESOURCE(images);
-        return true;
-    }();
-    (void)kRegistered;
-}
 
 namespace orvane {
 
@@ -52,27 +44,6 @@ namespace {
 
 QString text_of(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
-QIcon program_icon() {
-    // The program sets it once for all its windows; decoding the images again costs start-up.
-    QIcon icon = QGuiApplication::windowIcon();
-    if (!icon.isNull()) {
-        return icon;
-    }
-    for (const char* path : {":/images/icon16.png", ":/images/icon32.png"}) {
-        const QPixmap image = load_png(QString::fromLatin1(path));
-        if (!image.isNull()) {
-            icon.addPixmap(image);
-        }
-    }
-    if (icon.isNull()) {
-        // Without the image resources the tray still needs something to show.
-        QPixmap plain(16, 16);
-        plain.fill(QColor(128, 128, 255));
-        icon.addPixmap(plain);
-    }
-    return icon;
 }
 
 Tallybox::ClipPlayer& default_clip_player() {
@@ -101,7 +72,7 @@ Tallybox::Tallybox(engine::Registers& registers, const StartupValues& startup, Q
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       calculator_(registers, *this),
       clip_player_(default_clip_player()) {
-    register_images();
+    register_program_images();
     setObjectName(QStringLiteral("Tallybox"));
     setFont(ui_font(Face::system, 9));
     setFocusPolicy(Qt::ClickFocus);
@@ -110,23 +81,13 @@ Tallybox::Tallybox(engine::Registers& registers, const StartupValues& startup, Q
     build_controls();
     connect_controls();
     load(startup);
+    fit_label_texts(*this);
     // The tray icon is not part of the window's first frame; on a desktop with a notification
     // area its set-up costs a round trip or two over the session bus.
     after_first_frame(*this, [this] { add_tray_icon(); });
 }
 
 Tallybox::~Tallybox() = default;
-
-// Shown for the first time, the window is mapped before the faces of its keys load: the desktop
-// places and maps it meanwhile, and the first frame is painted when both are done.
-void Tallybox::setVisible(bool visible) {
-    QWidget::setVisible(visible);
-    if (visible && !faces_loaded_) {
-        faces_loaded_ = true;
-        load_faces();
-        fit_label_texts(*this);
-    }
-}
 
 void Tallybox::set_inform_box(InformBox box) {
     inform_box_ = std::move(box);
@@ -166,7 +127,7 @@ void Tallybox::connect_controls() {
 // The load step: topmost (a window flag), calculator width, the engine's reset with the
 // start-up presets, then centred on the screen. The tray icon follows the first frame.
 void Tallybox::load(const StartupValues& startup) {
-    resize(twips(6635), twips(6495));
+    resize(px_from_twips(dock::kCalculatorWidth), px_from_twips(dock::kCalculatorHeight));
     calculator_.load(engine::main_window_presets(startup));
     refresh();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -353,13 +314,13 @@ void Tallybox::paintEvent(QPaintEvent* /*event*/) {
     // One-pixel lines are filled rectangles: a stroked outline would take the painter through
     // its rasteriser, whose buffers cost the first frame memory and time.
     QPainter painter(this);
-    const QColor border(128, 128, 255);
-    fill_outline(painter, twips_rect(0, 0, 6630, 6495), border);
-    const QRect panel = twips_rect(6720, 0, 3735, 6495);
+    fill_outline(painter, twips_rect(0, 0, dock::kCalculatorWidth, dock::kCalculatorHeight),
+                 kTitleNormal);
+    const QRect panel = twips_rect(6720, 0, 3735, dock::kCalculatorHeight);
     painter.fillRect(panel, Qt::white);
-    fill_outline(painter, panel, border);
+    fill_outline(painter, panel, kTitleNormal);
     for (const int x : {5520, 6000}) {
-        painter.fillRect(twips(x), 0, 1, twips(240), QColor(128, 128, 128));
+        painter.fillRect(px_from_twips(x), 0, 1, px_from_twips(240), QColor(128, 128, 128));
     }
 }
 

@@ -56,8 +56,6 @@ class Tallybox : public QWidget, private engine::Effects {
     // Makes this the window that receives key presses.
     void take_keyboard_focus();
 
-    void setVisible(bool visible) override;
-
   signals:
     // F2 / Cmd_Expression, F7 / Cmd_House. Emitted from the event loop once the triggering
     // event is over, so the receiver may destroy this window at once.
@@ -83,7 +81,6 @@ class Tallybox : public QWidget, private engine::Effects {
     void focus_window() override;
     void easter_egg() override;
 
-    static void load_faces();
     void build_controls();
     void connect_controls();
     void load(const StartupValues& startup);
@@ -111,7 +108,6 @@ class Tallybox : public QWidget, private engine::Effects {
     std::unique_ptr<Voice> voice_;  // the audio output, opened on the first clip only
     std::unique_ptr<ColorEgg> color_egg_;
     QSystemTrayIcon* tray_icon_ = nullptr;
-    bool faces_loaded_ = false;  // and the labels fitted to them: done on the first show
     QTimer* capture_timer_ = nullptr;
 
     // The controls; each widget's objectName is its control name, which tests and the

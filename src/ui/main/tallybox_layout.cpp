@@ -12,10 +12,10 @@
 #include "engine/screen_texts.h"
 #include "ui/common/accessible_label.h"
 #include "ui/common/fonts.h"
-#include "ui/common/png_image.h"
 #include "ui/common/twips.h"
 #include "ui/main/click_label.h"
 #include "ui/main/display_font.h"
+#include "ui/main/dock/dock_rules.h"
 #include "ui/main/main_texts.h"
 #include "ui/main/tallybox.h"
 
@@ -27,7 +27,6 @@ using engine::Key;
 
 constexpr int kKeyWidth = 975;
 constexpr int kKeyHeight = 735;
-const QColor kTitleColour(128, 128, 255);
 const QColor kIndicatorColour(0, 0, 192);
 
 struct KeyLayout {
@@ -131,7 +130,7 @@ ClickLabel* make_title_button(QWidget* parent, const TitleLayout& row, bool afte
     label->setAlignment(Qt::AlignCenter);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, kTitleColour);
+    palette.setColor(QPalette::Window, kTitleNormal);
     palette.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(palette);
     label->setMouseTracking(true);
@@ -141,7 +140,7 @@ ClickLabel* make_title_button(QWidget* parent, const TitleLayout& row, bool afte
     }
     label->setGeometry(area);
     // The display covers the buttons' lower edge; centre the caption in what stays visible.
-    const int covered = area.bottom() + 1 - twips(240);
+    const int covered = area.bottom() + 1 - px_from_twips(240);
     if (covered > 0) {
         label->setContentsMargins(0, 0, 0, covered);
     }
@@ -215,24 +214,7 @@ QPushButton* make_bottom_button(QWidget* parent, const char* name, int left, con
     return button;
 }
 
-void load_face(const QFont& face, const char* text) {
-    (void)QFontMetrics(face).horizontalAdvance(text_of(text));
-}
-
 }  // namespace
-
-// Loading a face (a font match, a FreeType set-up, the glyphs' metrics) is most of what the
-// first frame costs. The keys', title buttons' and display's faces are loaded while the window
-// is being mapped, so that the first paint finds them ready.
-void Tallybox::load_faces() {
-    for (const KeyLayout& row : kKeys) {
-        load_face(ui_font(row.face, row.points, true), row.caption);
-    }
-    for (const TitleLayout& row : kTitleButtons) {
-        load_face(ui_font(row.face, row.points, true), row.caption);
-    }
-    load_face(ui_font(Face::arial_narrow, kDisplayPoints, true), "0.");
-}
 
 void Tallybox::build_controls() {
     // Creation order is stacking order: the strips lie under everything, the title buttons
@@ -259,7 +241,7 @@ void Tallybox::build_controls() {
     display_->setPalette(show_palette);
     place(display_, 120, 240, 6375, 990);
     // The indicators cover the display's left end; the text keeps clear of them.
-    display_->setTextMargins(twips(530) - twips(120), 0, 0, 0);
+    display_->setTextMargins(px_from_twips(530) - px_from_twips(120), 0, 0, 0);
 
     voice_indicator_ = make_indicator(this, "T_SoundSign", 285, "S", "语音功能开启标志",
                                       ui_font(Face::arial, 15.75));
@@ -285,7 +267,7 @@ void Tallybox::build_controls() {
     logo_->setObjectName(QStringLiteral("Image_Logo"));
     logo_->setToolTip(kLogoTooltip);
     logo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QPixmap logo = load_png(QStringLiteral(":/images/logo_small.png"));
+    const QPixmap logo(QStringLiteral(":/images/logo_small.png"), "PNG");
     if (!logo.isNull()) {
         logo_->setPixmap(logo);
     }
@@ -331,7 +313,7 @@ void Tallybox::build_controls() {
 
     help_area_ = new QWidget(this);
     help_area_->setObjectName(QStringLiteral("help_area"));
-    place(help_area_, 6720, 0, 3735, 6495);
+    place(help_area_, 6720, 0, 3735, dock::kCalculatorHeight);
 
     capture_timer_ = new QTimer(this);
     capture_timer_->setObjectName(QStringLiteral("Timer1"));

@@ -74,7 +74,8 @@ QComboBox* make_list(QWidget* parent, const char* name, const QStringList& items
     list->setFont(tahoma());
     list->addItems(items);
     list->setCurrentIndex(-1);
-    list->setGeometry(twips(left), twips(top), twips(width), list->sizeHint().height());
+    list->setGeometry(px_from_twips(left), px_from_twips(top), px_from_twips(width),
+                      list->sizeHint().height());
     return list;
 }
 
@@ -105,7 +106,7 @@ House::House(QWidget* parent)
     setWindowTitle(QStringLiteral("Orvane按揭贷款计算器"));
     setFont(ui_font(Face::sim_sun, 10.5));
     // A fixed size: dragging the frame snaps back, minimising still works.
-    setFixedSize(twips(kClientWidth), twips(kClientHeight));
+    setFixedSize(px_from_twips(kClientWidth), px_from_twips(kClientHeight));
     setMouseTracking(true);
 
     create_controls();
@@ -118,7 +119,8 @@ House::House(QWidget* parent)
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(twips(kOuterWidth) / 2, twips(kOuterHeight) / 2));
+        move(area.center() -
+             QPoint(px_from_twips(kOuterWidth) / 2, px_from_twips(kOuterHeight) / 2));
     }
 }
 
@@ -434,6 +436,8 @@ void House::on_schedule() {
                          QStringLiteral("提醒"), QMessageBox::Warning);
         return;
     }
+    // The program's face, which a window does not pass on to the windows it opens.
+    schedule_->setFont(ui_font(Face::system, 9));
     schedule_->show();
     schedule_->raise();
     schedule_->activateWindow();

@@ -46,7 +46,7 @@ DockController::DockController(const DockWidgets& widgets, QObject* parent)
     borderless_flags_ = widgets_.window->windowFlags() | Qt::FramelessWindowHint;
     screen_width_ = [] {
         const QScreen* screen = QGuiApplication::primaryScreen();
-        return screen != nullptr ? dock::twips_from_px(screen->geometry().width()) : 0;
+        return screen != nullptr ? twips_from_px(screen->geometry().width()) : 0;
     };
     for (QWidget* widget :
          {widgets_.window, widgets_.logo, widgets_.display, widgets_.memory, widgets_.strip_top,
@@ -76,10 +76,10 @@ dock::WindowDock DockController::current() const {
     dock::WindowDock d;
     // The window manager may have moved or clamped the window without telling Qt yet.
     const QPoint pos = server_window_origin(widgets_.window).value_or(widgets_.window->pos());
-    d.left = dock::twips_from_px(pos.x());
-    d.top = dock::twips_from_px(pos.y());
-    d.width = dock::nominal_width(dock::twips_from_px(widgets_.window->width()));
-    d.height = dock::nominal_height(dock::twips_from_px(widgets_.window->height()));
+    d.left = twips_from_px(pos.x());
+    d.top = twips_from_px(pos.y());
+    d.width = dock::nominal_width(twips_from_px(widgets_.window->width()));
+    d.height = dock::nominal_height(twips_from_px(widgets_.window->height()));
     d.docked = docked_;
     d.strips.top = widgets_.strip_top == nullptr || !widgets_.strip_top->isHidden();
     d.strips.left = widgets_.strip_left == nullptr || !widgets_.strip_left->isHidden();
@@ -89,7 +89,7 @@ dock::WindowDock DockController::current() const {
 
 void DockController::apply(const dock::WindowDock& target) {
     docked_ = target.docked;
-    const QPoint pos(dock::px_from_twips(target.left), dock::px_from_twips(target.top));
+    const QPoint pos(px_from_twips(target.left), px_from_twips(target.top));
     if (pos != widgets_.window->pos()) {
         widgets_.window->move(pos);
     }
@@ -107,7 +107,7 @@ void DockController::apply(const dock::WindowDock& target) {
 void DockController::set_window_twips(int width, int height) {
     // A fixed size: the window manager offers no resizing, and the frame of the mini strip is
     // a fixed single frame.
-    widgets_.window->setFixedSize(dock::px_from_twips(width), dock::px_from_twips(height));
+    widgets_.window->setFixedSize(px_from_twips(width), px_from_twips(height));
 }
 
 bool DockController::is_drag_handle(QObject* watched) const {
@@ -340,7 +340,7 @@ void DockController::slide_to(const dock::WindowDock& target) {
     // slide leaves, showing what the window shows there.
     const dock::Area area = dock::sliver_px(target, screen_twips);
     const QRect on_screen(area.left, area.top, area.width, area.height);
-    const QPoint origin(dock::px_from_twips(target.left), dock::px_from_twips(target.top));
+    const QPoint origin(px_from_twips(target.left), px_from_twips(target.top));
     const QPixmap picture = widgets_.window->grab(on_screen.translated(-origin));
     apply(dock::WindowDock{current().left, current().top, target.width, target.height,
                            target.docked, target.strips});
@@ -412,7 +412,7 @@ void DockController::toggle_help_width() {
     sync_position();
     const dock::HelpGeometry g = dock::toggle_help(current(), screen_width());
     set_window_twips(g.width, dock::kCalculatorHeight);
-    const QPoint pos(dock::px_from_twips(g.left), widgets_.window->y());
+    const QPoint pos(px_from_twips(g.left), widgets_.window->y());
     if (pos != widgets_.window->pos()) {
         widgets_.window->move(pos);
     }
@@ -460,7 +460,7 @@ void DockController::schedule_shape_check() {
 void DockController::restore_shape() {
     shape_check_pending_ = false;
     dock::ShapeInput in;
-    in.width = dock::nominal_width(dock::twips_from_px(widgets_.window->width()));
+    in.width = dock::nominal_width(twips_from_px(widgets_.window->width()));
     in.minimised = widgets_.window->isMinimized();
     in.maximised = widgets_.window->isMaximized();
     in.framed = !(widgets_.window->windowFlags() & Qt::FramelessWindowHint);

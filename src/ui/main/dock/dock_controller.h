@@ -39,7 +39,7 @@ struct DockWidgets {
     std::function<void()> give_focus;
 };
 
-// Title-button colours.
+// Title-button colours; the first is also the window's outline and strips.
 inline const QColor kTitleNormal{128, 128, 255};
 inline const QColor kHelpHover{0, 192, 0};
 inline const QColor kMiniHover{0, 0, 192};

@@ -68,9 +68,4 @@ ShapeAction restore_shape(const ShapeInput& in) {
     return a;
 }
 
-int px_from_twips(int twips) {
-    const int half = kTwipsPerPixel / 2;
-    return twips >= 0 ? (twips + half) / kTwipsPerPixel : -((-twips + half) / kTwipsPerPixel);
-}
-
 }  // namespace orvane::dock

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "ui/common/twip_units.h"
+
 namespace orvane::dock {
 
 inline constexpr int kEdgeDistance = 285;         // a drop closer than this to an edge docks there
@@ -12,7 +14,6 @@ inline constexpr int kExpandedThreshold = 10000;  // this wide or wider: help pa
 inline constexpr int kCalculatorWidth = 6635;
 inline constexpr int kCalculatorHeight = 6495;
 inline constexpr int kExpandedWidth = 10470;
-inline constexpr int kTwipsPerPixel = 15;
 inline constexpr std::string_view kMinimisedCaption = "Orvane桌面计算器";
 
 // Visibility of the three edge strips that can mark a docked edge. The bottom strip is never
@@ -78,12 +79,5 @@ struct ShapeAction {
     bool operator==(const ShapeAction&) const = default;
 };
 ShapeAction restore_shape(const ShapeInput& input);
-
-// Pixel conversions at 96 dots per inch, rounding to the nearest pixel (halves away from 0),
-// negative positions included.
-int px_from_twips(int twips);
-constexpr int twips_from_px(int px) {
-    return px * kTwipsPerPixel;
-}
 
 }  // namespace orvane::dock

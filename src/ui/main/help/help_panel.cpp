@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "ui/common/fonts.h"
-#include "ui/common/png_image.h"
 #include "ui/common/twips.h"
 #include "ui/main/dock/dock_controller.h"
 #include "ui/main/help/help_texts.h"
@@ -47,12 +46,12 @@ constexpr int kBoxTops[] = {2040, 2160, 2280};  // as designed; all aligned at 2
 HelpPanel::HelpPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("HelpPanel"));
     set_colours(this, Qt::black, Qt::white);
-    resize(twips(kWidthTwips), twips(6495));
+    resize(px_from_twips(kWidthTwips), px_from_twips(dock::kCalculatorHeight));
     opener_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 
     auto* image = make_label(QString(), 6960, 240, 1815, 1050);
     image->setObjectName(QStringLiteral("Image1"));
-    image->setPixmap(load_png(QStringLiteral(":/images/logo_large.png")));
+    image->setPixmap(QPixmap(QStringLiteral(":/images/logo_large.png"), "PNG"));
 
     auto* series = make_label(qs(help::kSeriesName), 9000, 165, 1335, 255);
     series->setObjectName(QStringLiteral("Label5"));

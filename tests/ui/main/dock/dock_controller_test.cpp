@@ -73,7 +73,7 @@ class DockControllerTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
         controller_ = new DockController(window_->parts);
         controller_->set_system_move_allowed(false);
-        controller_->set_screen_width_source([] { return dock::twips_from_px(kScreenPx); });
+        controller_->set_screen_width_source([] { return orvane::twips_from_px(kScreenPx); });
     }
     void cleanup() { window_.reset(); }
 
@@ -353,7 +353,7 @@ class DockControllerTest : public QObject {
     void default_screen_width_is_the_primary_screens() {
         DockController plain(window_->parts, nullptr);
         QCOMPARE(plain.screen_width(),
-                 dock::twips_from_px(QGuiApplication::primaryScreen()->geometry().width()));
+                 orvane::twips_from_px(QGuiApplication::primaryScreen()->geometry().width()));
     }
 
   private:

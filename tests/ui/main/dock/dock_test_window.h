@@ -16,7 +16,7 @@ class DockTestWindow : public QWidget {
     DockTestWindow()
         // A utility window like the main window.
         : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
-        setFixedSize(twips(6635), twips(6495));
+        setFixedSize(px_from_twips(6635), px_from_twips(6495));
         auto strip = [this](const char* name, int l, int t, int w, int h) {
             auto* s = new QWidget(this);
             s->setObjectName(QLatin1String(name));
