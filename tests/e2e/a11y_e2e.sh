@@ -15,12 +15,16 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cat >"$work/session.sh" <<INNER
 set -u
+source "$here/../lib/desktop_session.sh"  # wait_until
 display=:\$((200 + \$\$ % 500))
 Xvfb "\$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & xvfb=\$!
 export DISPLAY=\$display
-for _ in \$(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+server_answers() { xdotool getmouselocation >/dev/null 2>&1; }
+wait_until 5 server_answers
 "$launcher" --launch-immediately >/dev/null 2>&1 & bus=\$!
-sleep 1
+# The launcher names its bus on the root window once the bus is up.
+bus_named() { xprop -root AT_SPI_BUS 2>/dev/null | grep -q '='; }
+wait_until 5 bus_named || true
 HOME="$work" XDG_CONFIG_HOME="$work/config" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$app" \
     >"$work/app.log" 2>&1 & calc=\$!
 timeout 60 /usr/bin/python3 "$here/a11y_check.py"; rc=\$?

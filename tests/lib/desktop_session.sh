@@ -114,15 +114,25 @@ desktop_start() {
 # LOG within 10 s into $wid; fails (printing the log) when it never comes.
 desktop_wait_for_window() {
   wid=""
-  local _
-  for _ in $(seq 100); do
-    wid="$(sed -n 's/^window //p' "$1")"
-    [ -n "$wid" ] && return 0
-    sleep 0.1
-  done
+  wait_until 10 desktop_window_reported "$1" && return 0
   echo "FAIL: window never appeared"
   cat "$1"
   return 1
+}
+desktop_window_reported() {
+  wid="$(sed -n 's/^window //p' "$1")"
+  [ -n "$wid" ]
+}
+
+# Whether window $1 is on the screen and the window manager has taken it in (WM_STATE set).
+desktop_window_managed() {
+  xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable' &&
+    xprop -id "$1" WM_STATE 2>/dev/null | grep -q 'window state'
+}
+
+# Whether the clipboard holds exactly $1.
+desktop_clipboard_is() {
+  [ "$(xclip -o -selection clipboard 2>/dev/null || true)" = "$1" ]
 }
 
 # desktop_drag_window WID GRIP_X GRIP_Y X Y: presses at the grip (window pixels) and drops the
@@ -166,7 +176,7 @@ desktop_test_program() {
   "$@" >"$workdir/app.log" 2>&1 &
   app=$!
   desktop_wait_for_window "$workdir/app.log" || exit 1
-  sleep 0.5
+  wait_until 5 desktop_window_managed "$wid" || true
 }
 desktop_test_cleanup() {
   [ -n "${app:-}" ] && kill "$app" 2>/dev/null

@@ -21,11 +21,7 @@ sleep 0.3
 xdotool key space Down Tab space Down
 sleep 0.2
 xdotool type --delay 60 '7/4='
-got=""
-for _ in $(seq 30); do
-    got="$(xclip -o -selection clipboard 2>/dev/null || true)"
-    [ "$got" = "1.75" ] && break
-    sleep 0.1
-done
+wait_until 3 desktop_clipboard_is 1.75 || true
+got="$(xclip -o -selection clipboard 2>/dev/null || true)"
 [ "$got" = "1.75" ] || { echo "FAIL: after stray Space/Down/Tab, 7/4= left \"$got\" on the clipboard, expected 1.75"; cat "$workdir/app.log"; exit 1; }
 echo "ok: stray Space, Down and Tab changed nothing; 7/4= copied 1.75"

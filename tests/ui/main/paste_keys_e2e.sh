@@ -10,17 +10,12 @@ desktop_require xclip
 desktop_test_program 1280x800 "$1"
 
 read_clipboard_until() {  # waits for the clipboard to hold $1; prints what it last held
-    local got=""
-    for _ in $(seq 30); do
-        got="$(xclip -o -selection clipboard 2>/dev/null || true)"
-        [ "$got" = "$1" ] && break
-        sleep 0.1
-    done
-    printf '%s' "$got"
+    wait_until 3 desktop_clipboard_is "$1" || true
+    xclip -o -selection clipboard 2>/dev/null || true
 }
 
 printf ' \xc2\xa51,234.5\n' | xclip -selection clipboard
-sleep 0.2
+wait_until 3 desktop_clipboard_is $' \xc2\xa51,234.5'
 xdotool key ctrl+v
 xdotool type --delay 60 '+1='
 xdotool key ctrl+Insert
@@ -29,7 +24,7 @@ got="$(read_clipboard_until 1235.5)"
 echo "ok: \" ¥1,234.5\" pasted, +1= gave 1235.5, Ctrl+Insert copied it"
 
 printf '12,34' | xclip -selection clipboard
-sleep 0.2
+wait_until 3 desktop_clipboard_is '12,34'
 xdotool key ctrl+v shift+Insert
 xdotool key ctrl+Insert
 got="$(read_clipboard_until 1235.5)"

@@ -44,26 +44,22 @@ systray_icon_size = 24
 EOF
     tint2 -c "$workdir/tint2rc" >"$workdir/tint2.log" 2>&1 &
     pids+=($!)
-    for _ in $(seq 100); do grep -q 'systray started' "$workdir/tint2.log" && break; sleep 0.1; done
-    grep -q 'systray started' "$workdir/tint2.log" ||
+    wait_until 10 grep -q 'systray started' "$workdir/tint2.log" ||
         { echo "FAIL: tint2 started no notification area"; cat "$workdir/tint2.log"; exit 1; }
 fi
 
 QT_QPA_PLATFORM=xcb "$@" >"$workdir/app.log" 2>&1 &
 pids+=($!)
 desktop_wait_for_window "$workdir/app.log" || exit 1
-sleep 0.5
+wait_until 5 desktop_window_managed "$wid" || true
 
 position() {  # prints "X Y" of the window's top-left corner on the screen
     xwininfo -id "$wid" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'
 }
+x_is() { read -r got _ < <(position); [ "$got" = "$1" ]; }  # leaves the x read in $got
 expect_x() {  # expect_x WANT WHAT
     local got
-    for _ in $(seq 30); do
-        read -r got _ < <(position)
-        [ "$got" = "$1" ] && { echo "ok: $2 (x = $got)"; return 0; }
-        sleep 0.1
-    done
+    wait_until 3 x_is "$1" && { echo "ok: $2 (x = $got)"; return 0; }
     echo "FAIL: $2: x = $got, expected $1"
     echo "--- program output"; cat "$workdir/app.log"; cat "$desktop_dir/wm.log"
     exit 1
@@ -105,8 +101,9 @@ differing() {
     { compare -metric AE "$workdir/$1.png[$2]" "$workdir/$3.png[$4]" null: 2>&1 || true; } |
         awk '{print int($1)}'
 }
+map_state_is() { [ "$(map_state)" = "$1" ]; }
 wait_state() {  # wait_state STATE WHAT
-    for _ in $(seq 30); do [ "$(map_state)" = "$1" ] && return 0; sleep 0.1; done
+    wait_until 3 map_state_is "$1" && return 0
     echo "FAIL: $2: map state $(map_state), expected $1"; cat "$workdir/app.log"; exit 1
 }
 
@@ -139,11 +136,8 @@ slide_check() {
     xdotool mousemove --sync $touch
     wait_state IsViewable "$edge: touching the sliver"
     local got
-    for _ in $(seq 30); do
-        got="$(position)"
-        [ "$got" = "$wx $wy" ] && break
-        sleep 0.1
-    done
+    at_place() { got="$(position)"; [ "$got" = "$1" ]; }
+    wait_until 3 at_place "$wx $wy" || true
     [ "$got" = "$wx $wy" ] || { echo "FAIL: $edge: back at $got, expected $wx $wy"; exit 1; }
     sleep 0.3
     shot back
@@ -188,7 +182,8 @@ slide_check right 838 "$yr"
 # Top: dropped 8 pixels below the top edge, it snaps to y = 0 and leaves through the bottom
 # strip (6300..6465 twips: pixels 420..430).
 drag_to 400 8
-for _ in $(seq 30); do read -r xt yt < <(position); [ "$yt" = 0 ] && break; sleep 0.1; done
+at_top_edge() { read -r xt yt < <(position); [ "$yt" = 0 ]; }
+wait_until 3 at_top_edge || true
 [ "$yt" = 0 ] || { echo "FAIL: dropped near the top, y = $yt"; exit 1; }
 echo "ok: dropped near the top, docked at the top (y = 0)"
 xdotool mousemove --sync 100 700
@@ -204,11 +199,12 @@ slide_check top "$xt" 0
 # L_Mini (window pixels 368..400 of the title row): minimised with the caption; restored by the
 # window manager, it comes back borderless with an empty caption at the calculator size.
 wm_state() { xprop -id "$wid" WM_STATE | awk '/window state/ {print $NF}'; }
+wm_state_is() { [ "$(wm_state)" = "$1" ]; }
 read -r xm ym < <(position)
 xdotool mousemove --sync $((xm + 385)) $((ym + 10))
 sleep 0.2
 xdotool click 1
-for _ in $(seq 30); do [ "$(wm_state)" = "Iconic" ] && break; sleep 0.1; done
+wait_until 3 wm_state_is Iconic || true
 [ "$(wm_state)" = "Iconic" ] || { echo "FAIL: L_Mini did not minimise"; exit 1; }
 xprop -id "$wid" WM_NAME | grep -q '"Orvane桌面计算器"' || { echo "FAIL: caption while minimised"; xprop -id "$wid" WM_NAME; exit 1; }
 net_state() { xprop -id "$wid" _NET_WM_STATE; }
@@ -234,7 +230,8 @@ tray_icon() {
 }
 if [ -n "$tray" ]; then
     icon=""
-    for _ in $(seq 50); do icon="$(tray_icon "$1")"; [ -n "$icon" ] && break; sleep 0.1; done
+    tray_icon_shown() { icon="$(tray_icon "$1")"; [ -n "$icon" ]; }
+    wait_until 5 tray_icon_shown "$1" || true
     [ -n "$icon" ] || { echo "FAIL: no icon of the program in the panel"; xwininfo -root -tree; cat "$workdir/app.log"; exit 1; }
     read -r icon_id icon_x icon_y <<<"$icon"
     echo "ok: tray icon $icon_id at $icon_x,$icon_y"
@@ -244,15 +241,23 @@ if [ -n "$tray" ]; then
 else
     xdotool windowactivate "$wid" 2>/dev/null || true
 fi
-for _ in $(seq 30); do [ "$(wm_state)" = "Normal" ] && break; sleep 0.1; done
-sleep 0.3
+wait_until 3 wm_state_is Normal || true
+wait_until 3 map_state_is IsViewable || true
+# The window takes its borderless shape back once the window manager has restored it.
+window_size() { xwininfo -id "$wid" | awk '/^  Width/ {w=$NF} /^  Height/ {h=$NF} END {print w "x" h}'; }
+shape_back() {
+    xprop -id "$wid" WM_NAME | grep -qE '= ("")?$' && [ "$(window_size)" = "442x433" ] &&
+        xprop -id "$wid" _MOTIF_WM_HINTS | grep -q '0x2, 0x1, 0x0'
+}
+wait_until 3 shape_back || true
 [ "$(wm_state)" = "Normal" ] || { echo "FAIL: not restored${tray:+ by a click on the tray icon}"; exit 1; }
 [ "$(map_state)" = IsViewable ] || { echo "FAIL: restored but not mapped: $(map_state)"; exit 1; }
 xprop -id "$wid" WM_NAME | grep -qE '= ("")?$' || { echo "FAIL: caption after restore"; xprop -id "$wid" WM_NAME; exit 1; }
-size="$(xwininfo -id "$wid" | awk '/^  Width/ {w=$NF} /^  Height/ {h=$NF} END {print w "x" h}')"
+size="$(window_size)"
 [ "$size" = "442x433" ] || { echo "FAIL: restored size $size"; exit 1; }
 xprop -id "$wid" _MOTIF_WM_HINTS | grep -q '0x2, 0x1, 0x0' || { echo "FAIL: restored with a frame"; exit 1; }
-for _ in $(seq 20); do net_state | grep -q SKIP_TASKBAR && net_state | grep -q ABOVE && break; sleep 0.1; done
+above_off_taskbar() { net_state | grep -q SKIP_TASKBAR && net_state | grep -q ABOVE; }
+wait_until 2 above_off_taskbar || true
 net_state | grep -q SKIP_TASKBAR && net_state | grep -q ABOVE ||
     { echo "FAIL: restored, but not above and off the taskbar: $(net_state)"; exit 1; }
 echo "ok: restored borderless, caption empty, $size, above, no taskbar button"

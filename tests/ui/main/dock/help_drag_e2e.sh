@@ -13,11 +13,9 @@ position() {
 read -r x y < <(position)
 xdotool mousemove --sync $((x + 100)) $((y + 300))
 sleep 0.2
+width_is() { [ "$(xwininfo -id "$wid" | awk '/^  Width/ {print $NF}')" = "$1" ]; }
 xdotool key F1
-for _ in $(seq 30); do
-    [ "$(xwininfo -id "$wid" | awk '/^  Width/ {print $NF}')" = 698 ] && break
-    sleep 0.1
-done
+wait_until 3 width_is 698 || true
 sleep 0.3
 # The panel's top right corner, right of its logo (10350, 300 twips): blank white ground.
 px=$((x + 690))
@@ -33,10 +31,7 @@ done
 sleep 0.2
 xdotool mouseup 1
 got=""
-for _ in $(seq 30); do
-    read -r _ got < <(position)
-    [ "$got" -ge $((y + 80)) ] && break
-    sleep 0.1
-done
+moved_down() { read -r _ got < <(position); [ "$got" -ge $((y + 80)) ]; }
+wait_until 3 moved_down || true
 [ "$got" -ge $((y + 80)) ] || { echo "FAIL: pressed on the help panel's ground and moved 90 pixels down, the window stayed at y = $got (was $y)"; cat "$workdir/app.log"; exit 1; }
 echo "ok: dragged by the help panel's blank ground from y = $y to y = $got"

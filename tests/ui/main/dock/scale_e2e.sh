@@ -13,15 +13,14 @@ scale=$1
 desktop_test_program 1920x1080 env QT_SCALE_FACTOR="$scale" "$2"
 
 width() { xwininfo -id "$wid" | awk '/^  Width/ {print $NF}'; }
+width_near() {  # width_near PIXELS: within 2 pixels; the width read is left in $got
+    got=$(width)
+    [ $((got - $1)) -le 2 ] && [ $(($1 - got)) -le 2 ]
+}
 expect_width() {  # expect_width TWIPS WHAT: 15 twips a pixel at scale 1
-    local want got
+    local want
     want=$(awk -v t="$1" -v s="$scale" 'BEGIN {printf "%d", t / 15 * s + 0.5}')
-    for _ in $(seq 30); do
-        got=$(width)
-        [ $((got - want)) -le 2 ] && [ $((want - got)) -le 2 ] && break
-        sleep 0.1
-    done
-    [ $((got - want)) -le 2 ] && [ $((want - got)) -le 2 ] ||
+    wait_until 3 width_near "$want" ||
         { echo "FAIL: scale $scale: $2: width $got device pixels, expected $want"; exit 1; }
     echo "ok: scale $scale: $2 ($got device pixels)"
 }
@@ -44,13 +43,15 @@ done
 px() { awk -v t="$1" -v s="$scale" 'BEGIN {printf "%d", t / 15 * s + 0.5}'; }
 position() { xwininfo -id "$wid" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}'; }
 map_state() { xwininfo -id "$wid" | awk '/Map State/ {print $NF}'; }
+map_state_is() { [ "$(map_state)" = "$1" ]; }
 wait_state() {  # wait_state STATE WHAT
-    for _ in $(seq 30); do [ "$(map_state)" = "$1" ] && return 0; sleep 0.1; done
+    wait_until 3 map_state_is "$1" && return 0
     echo "FAIL: scale $scale: $2: map state $(map_state), expected $1"; exit 1
 }
 # Grabbed by the logo (820, 1940 twips), dropped 10 pixels from the left edge.
 desktop_drag_window "$wid" "$(px 820)" "$(px 1940)" 10 "$y"
-for _ in $(seq 30); do read -r xd yd < <(position); [ "$xd" = 0 ] && break; sleep 0.1; done
+at_left_edge() { read -r xd yd < <(position); [ "$xd" = 0 ]; }
+wait_until 3 at_left_edge || true
 [ "$xd" = 0 ] || { echo "FAIL: scale $scale: dropped near the left edge, x = $xd"; exit 1; }
 echo "ok: scale $scale: docked at the left edge"
 # Out through the right strip (6491..6604 twips).
