@@ -1,7 +1,5 @@
 #include "ui/common/fonts.h"
 
-#include <fontconfig/fontconfig.h>
-
 #include <QFontDatabase>
 #include <QResource>
 
@@ -14,41 +12,17 @@ namespace orvane {
 
 namespace {
 
-// Each face names one family. The faces a family falls back to for characters it lacks (the
-// CJK faces for Chinese text, say) are fontconfig rules of this program, below, rather than
-// further families in the QFont: for a QFont naming several families the toolkit sorts every
-// installed font to find the fallbacks of each face and script before the first text is laid
-// out; for one family it sorts them only when a character is missing.
-// The program's cut of the CJK face comes first: it holds the characters the windows show and
-// draws them as the whole system face does, from a 130 KB face in the program instead of a 5 MB
-// file whose pages each shown character maps into memory.
+// Each face names its families in fallback order: the designed face's Linux match, then for
+// characters it lacks (the Chinese texts) the program's cut of the CJK face, then the whole
+// system CJK face. Named in the QFont, the chain applies to the program's own text only; other
+// text of the process (message boxes, tooltips) falls back as the user's font configuration says.
+// The cut holds the characters the windows show and draws them as the whole system face does,
+// from a 130 KB face in the program instead of a 5 MB file whose pages each shown character maps
+// into memory.
 const QString kLatin = QStringLiteral("Liberation Sans");
 const QString kLatinNarrow = QStringLiteral("Liberation Sans Narrow");
 const QString kCjkCut = QStringLiteral("Orvane UI Hei");
-
-constexpr const char* kFallbackRules = R"(<?xml version="1.0"?>
-<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
-<fontconfig>
-  <match>
-    <test name="family"><string>Liberation Sans Narrow</string></test>
-    <edit name="family" mode="append" binding="strong">
-      <string>Liberation Sans</string>
-    </edit>
-  </match>
-  <match>
-    <test name="family"><string>Liberation Sans</string></test>
-    <edit name="family" mode="append" binding="strong">
-      <string>Orvane UI Hei</string><string>WenQuanYi Micro Hei</string>
-    </edit>
-  </match>
-  <match>
-    <test name="family"><string>Orvane UI Hei</string></test>
-    <edit name="family" mode="append" binding="strong">
-      <string>WenQuanYi Micro Hei</string><string>Liberation Sans</string>
-    </edit>
-  </match>
-</fontconfig>
-)";
+const QString kCjkSystem = QStringLiteral("WenQuanYi Micro Hei");
 
 bool add_cjk_cut() {
     register_font_resources();
@@ -62,22 +36,10 @@ bool add_cjk_cut() {
     return QFontDatabase::addApplicationFontFromData(bytes) >= 0;
 }
 
-bool install_fallback_rules() {
-    return FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(),
-                                          reinterpret_cast<const FcChar8*>(kFallbackRules),
-                                          FcTrue) == FcTrue;
-}
-
-// Both before the first text is laid out in one of the faces.
-bool prepare_faces() {
-    const bool rules = install_fallback_rules();
-    return add_cjk_cut() && rules;
-}
-
 }  // namespace
 
 bool cjk_cut_available() {
-    static const bool kPrepared = prepare_faces();
+    static const bool kPrepared = add_cjk_cut();
     return kPrepared;
 }
 
@@ -88,13 +50,13 @@ QFont ui_font(Face face, double points, bool bold) {
         case Face::arial:
         case Face::tahoma:
         case Face::system:
-            font.setFamily(kLatin);
+            font.setFamilies({kLatin, kCjkCut, kCjkSystem});
             break;
         case Face::arial_narrow:
-            font.setFamily(kLatinNarrow);
+            font.setFamilies({kLatinNarrow, kLatin, kCjkCut, kCjkSystem});
             break;
         case Face::sim_sun:
-            font.setFamily(kCjkCut);
+            font.setFamilies({kCjkCut, kCjkSystem, kLatin});
             break;
     }
     font.setPointSizeF(points);

@@ -15,8 +15,8 @@ enum class Face { arial, arial_narrow, tahoma, sim_sun, system };
 // Needs the application object.
 QFont ui_font(Face face, double points, bool bold = false);
 
-// Whether the program's cut of the CJK face and the fallback chains are installed for this run
-// (the first call, or the first ui_font, installs them).
+// Whether the program's cut of the CJK face is installed for this run (the first call, or the
+// first ui_font, installs it).
 bool cjk_cut_available();
 
 }  // namespace orvane
