@@ -26,7 +26,7 @@ QStringList installed_module_dirs();
 QStringList module_candidates_of_this_program(const QString& file, const QString& override_path);
 
 struct LoadedModule {
-    QString path;                     // empty when no candidate loaded
+    QString path;                      // empty when no candidate loaded
     QFunctionPointer entry = nullptr;  // the entry point; null when no candidate loaded
 };
 
