@@ -96,6 +96,25 @@ ORVANE_EXPECT_AUDIO=1 QT_QPA_PLATFORM=offscreen ORVANE_VOICE_MODULE=$module \
   { cat "$work/module_test.log"; fail "$(basename "$module_test") failed"; }
 if record_heard; then echo "ok: the module's clip was heard"; else fail "the module's clip was not heard"; fi
 
+# A run of clips 6.9 s long, cut off after 0.3 s: speech is heard for well under 1.5 s.
+record_start
+ORVANE_EXPECT_AUDIO=1 QT_QPA_PLATFORM=offscreen ORVANE_VOICE_MODULE=$module \
+  "$module_test" module_cuts_a_sequence >"$work/module_test.log" 2>&1 ||
+  { cat "$work/module_test.log"; fail "$(basename "$module_test") failed"; }
+record_heard >/dev/null
+heard_ms=$(python3 -c '
+import array, sys
+data = open(sys.argv[1], "rb").read()
+samples = array.array("h", data[: len(data) // 2 * 2])
+loud = [i for i, v in enumerate(samples) if abs(v) > 3000]
+print(0 if not loud else (loud[-1] - loud[0]) * 1000 // 11025)
+' "$work/heard.raw")
+if [ "$heard_ms" -gt 0 ] && [ "$heard_ms" -lt 1500 ]; then
+  echo "ok: the cut-off run of clips was heard for $heard_ms ms"
+else
+  fail "the cut-off run of clips was heard for $heard_ms ms (expected 1–1500)"
+fi
+
 # --- 2. The program, voice on.
 desktop_start 1024x768 || { echo "FAIL: no X server"; exit 1; }
 window_of() { xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n1; }

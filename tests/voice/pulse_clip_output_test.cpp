@@ -1,0 +1,96 @@
+// The PulseAudio output behind the threaded sink, with sound servers that cannot play: none at
+// all, and one that accepts the connection and never answers. Clips are silent, every call
+// returns at once and closing the sink never waits for the server.
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "voice/pulse_clip_output.h"
+#include "voice/threaded_clip_sink.h"
+
+using namespace std::chrono_literals;
+using orvane::voice::PulseClipOutput;
+using orvane::voice::PulseLimits;
+using orvane::voice::ThreadedClipSink;
+using orvane::voice::WavFormat;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+// A unix socket that takes connections into its backlog and never says a word.
+class SilentServer {
+  public:
+    SilentServer() : path_("/tmp/orvane-silent-" + std::to_string(::getpid()) + ".sock") {
+        ::unlink(path_.c_str());
+        fd_ = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        path_.copy(address.sun_path, sizeof address.sun_path - 1);
+        if (fd_ < 0 || ::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+            ::listen(fd_, 16) != 0) {
+            ADD_FAILURE() << "cannot listen on " << path_;
+        }
+    }
+    ~SilentServer() {
+        ::close(fd_);
+        ::unlink(path_.c_str());
+    }
+    std::string address() const { return "unix:" + path_; }
+
+  private:
+    std::string path_;
+    int fd_ = -1;
+};
+
+struct ServerCase {
+    const char* name;
+    bool silent_server;  // else a socket path where nothing listens
+};
+
+class WithoutAnAnsweringServer : public ::testing::TestWithParam<ServerCase> {};
+
+}  // namespace
+
+TEST_P(WithoutAnAnsweringServer, KeysNeverWaitForTheServer) {
+    SilentServer server;
+    const std::string address =
+        GetParam().silent_server ? server.address() : "unix:/nonexistent/orvane/native";
+    ::setenv("PULSE_SERVER", address.c_str(), 1);
+    const WavFormat format{1, 1, 11025, 22050, 2, 16};
+    const std::vector<std::byte> clip(11025, std::byte{0x20});
+    PulseLimits limits;
+    limits.connect = 300ms;
+    limits.answer = 300ms;
+
+    const auto begin = Clock::now();
+    Clock::duration slowest{};
+    {
+        ThreadedClipSink sink(std::make_unique<PulseClipOutput>(limits), 1s);
+        // Keys for well over the limits: connections are tried, given up and tried again.
+        for (int key = 0; key < 40; ++key) {
+            const auto call = Clock::now();
+            sink.stop();
+            sink.start(clip, format);
+            slowest = std::max(slowest, Clock::now() - call);
+            std::this_thread::sleep_for(25ms);
+        }
+    }
+    const auto total = Clock::now() - begin;
+    ::unsetenv("PULSE_SERVER");
+    EXPECT_LT(slowest, 50ms);
+    // 40 keys 25 ms apart, and a close that did not wait for the server.
+    EXPECT_LT(total, 40 * 25ms + 700ms);
+}
+
+INSTANTIATE_TEST_SUITE_P(Servers, WithoutAnAnsweringServer,
+                         ::testing::Values(ServerCase{"never_answers", true},
+                                           ServerCase{"none_listening", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
