@@ -168,13 +168,16 @@ if record_heard; then echo "ok: key 1 was heard"; else fail "key 1 was not heard
 kill -STOP "$pa_pid"
 stall_begin=$(now_ms)
 slowest_key=0
+failures_before=$failures
 for key in 2 3 4 5 6 7 8 9 Escape 1 2; do
   key_answers "$key"
   sleep 2.7
 done
 while [ $(($(now_ms) - stall_begin)) -lt 35000 ]; do sleep 0.2; done
 key_answers 3
-echo "ok: 12 keys during a $(($(now_ms) - stall_begin)) ms stall, slowest $slowest_key ms"
+if [ "$failures" -eq "$failures_before" ]; then
+  echo "ok: 12 keys during a $(($(now_ms) - stall_begin)) ms stall, slowest $slowest_key ms"
+fi
 kill -CONT "$pa_pid"
 
 slowest_key=0
@@ -213,11 +216,14 @@ start_calculator
 echo "window up after $startup_ms ms with a sound server that never answers"
 [ "$startup_ms" -le 2000 ] || fail "the window took $startup_ms ms to come up (limit 2000)"
 slowest_key=0
+failures_before=$failures
 for key in 1 2 F3 3 F3 4 5; do
   key_answers "$key"
   sleep 0.3
 done
-echo "ok: keys and F3 answer with a server that never answers, slowest $slowest_key ms"
+if [ "$failures" -eq "$failures_before" ]; then
+  echo "ok: keys and F3 answer with a server that never answers, slowest $slowest_key ms"
+fi
 stop_calculator
 
 [ "$failures" -eq 0 ] || exit 1
