@@ -6,6 +6,7 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace orvane::voice {
@@ -16,6 +17,8 @@ namespace {
 constexpr std::chrono::milliseconds kTargetLatency{20};
 // How often the loop looks at the clock while it waits for the server.
 constexpr int kWatchIntervalUsec = 100'000;
+// Past a clip's own length, before its stream is corked: the server's queue and a slow start.
+constexpr std::chrono::milliseconds kCorkMargin{500};
 
 std::optional<pa_sample_format_t> pulse_sample_format(const WavFormat& format) {
     switch (format.bits_per_sample) {
@@ -94,8 +97,8 @@ void PulseClipOutput::run(CommandBox& box) {
         if (server_stalls(now)) {
             disconnect();
         }
-        const int timeout = waiting_for_server() ? kWatchIntervalUsec : -1;
-        if (pa_mainloop_prepare(loop_, timeout) < 0 || pa_mainloop_poll(loop_) < 0 ||
+        cork_when_played(now);
+        if (pa_mainloop_prepare(loop_, poll_timeout_usec(now)) < 0 || pa_mainloop_poll(loop_) < 0 ||
             pa_mainloop_dispatch(loop_) < 0) {
             disconnect();
             return;
@@ -110,9 +113,11 @@ void PulseClipOutput::handle(const ClipCommand& command) {
             track(pa_stream_flush(stream_, nullptr, nullptr));
             track(pa_stream_cork(stream_, 1, nullptr, nullptr));
         }
+        cork_at_.reset();
         return;
     }
-    if (!command.samples || command.samples->empty() || !pulse_sample_format(command.format)) {
+    if (!command.samples || command.samples->empty() || !pulse_sample_format(command.format) ||
+        command.format.block_align == 0 || command.format.sample_rate == 0) {
         return;
     }
     pending_ = command;
@@ -152,7 +157,6 @@ void PulseClipOutput::open_stream(const WavFormat& format) {
     attr.prebuf = static_cast<std::uint32_t>(-1);
     attr.minreq = static_cast<std::uint32_t>(-1);
     attr.fragsize = static_cast<std::uint32_t>(-1);
-    pa_stream_set_underflow_callback(stream_, on_underflow, this);
     const auto flags =
         static_cast<pa_stream_flags_t>(PA_STREAM_START_CORKED | PA_STREAM_ADJUST_LATENCY);
     if (pa_stream_connect_playback(stream_, nullptr, &attr, flags, nullptr, nullptr) < 0) {
@@ -213,11 +217,34 @@ void PulseClipOutput::start_pending() {
     }
     track(pa_stream_cork(stream_, 0, nullptr, nullptr));
     track(pa_stream_trigger(stream_, nullptr, nullptr));
+    // Corked again once the clip has surely played out, so that an idle stream does not keep
+    // the device awake. Timed here rather than on the server's underflow notice, which may
+    // belong to the clip just cut off and arrive after the new one was written.
+    const auto frames = clip.samples->size() / clip.format.block_align;
+    cork_at_ = Clock::now() +
+               std::chrono::microseconds(frames * 1'000'000 / clip.format.sample_rate) +
+               kCorkMargin;
 }
 
-void PulseClipOutput::on_underflow(pa_stream* stream, void* self) {
-    // Played out: cork, so that an idle stream does not keep the device awake.
-    static_cast<PulseClipOutput*>(self)->track(pa_stream_cork(stream, 1, nullptr, nullptr));
+void PulseClipOutput::cork_when_played(Clock::time_point now) {
+    if (!cork_at_ || now < *cork_at_) {
+        return;
+    }
+    cork_at_.reset();
+    if (stream_ != nullptr && pa_stream_get_state(stream_) == PA_STREAM_READY) {
+        track(pa_stream_cork(stream_, 1, nullptr, nullptr));
+    }
+}
+
+int PulseClipOutput::poll_timeout_usec(Clock::time_point now) const {
+    int timeout = waiting_for_server() ? kWatchIntervalUsec : -1;
+    if (cork_at_) {
+        const auto until = std::chrono::duration_cast<std::chrono::microseconds>(*cork_at_ - now);
+        const int cork_in =
+            static_cast<int>(std::clamp<std::int64_t>(until.count(), 0, kWatchIntervalUsec));
+        timeout = timeout < 0 ? cork_in : std::min(timeout, cork_in);
+    }
+    return timeout;
 }
 
 void PulseClipOutput::track(pa_operation* operation) {
@@ -244,10 +271,10 @@ void PulseClipOutput::close_stream() {
     if (stream_ == nullptr) {
         return;
     }
-    pa_stream_set_underflow_callback(stream_, nullptr, nullptr);
     pa_stream_disconnect(stream_);
     pa_stream_unref(stream_);
     stream_ = nullptr;
+    cork_at_.reset();
 }
 
 void PulseClipOutput::disconnect() {

@@ -53,9 +53,10 @@ class PulseClipOutput final : public ClipOutput {
     void track(pa_operation* operation);
     bool server_stalls(Clock::time_point now);
     bool waiting_for_server() const;
+    void cork_when_played(Clock::time_point now);
+    int poll_timeout_usec(Clock::time_point now) const;
     void close_stream();
     void disconnect();
-    static void on_underflow(pa_stream* stream, void* self);
 
     PulseLimits limits_;
     pa_mainloop* loop_ = nullptr;
@@ -66,6 +67,7 @@ class PulseClipOutput final : public ClipOutput {
     pa_stream* stream_ = nullptr;
     WavFormat stream_format_;
     std::optional<ClipCommand> pending_;
+    std::optional<Clock::time_point> cork_at_;
     // Requests sent and not yet answered, oldest first.
     std::deque<std::pair<pa_operation*, Clock::time_point>> unanswered_;
 };

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -54,6 +55,10 @@ struct ServerCase {
     const char* name;
     bool silent_server;  // else a socket path where nothing listens
 };
+
+void PrintTo(const ServerCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class WithoutAnAnsweringServer : public ::testing::TestWithParam<ServerCase> {};
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -99,6 +100,10 @@ struct StallCase {
     std::vector<int> steps;  // a clip marker to start, 0 for stop
     std::vector<std::string> heard_after_stall;
 };
+
+void PrintTo(const StallCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class WhileTheOutputStalls : public ::testing::TestWithParam<StallCase> {};
 

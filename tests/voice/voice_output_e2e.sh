@@ -15,7 +15,7 @@ usage="usage: voice_output_e2e.sh OUTPUT_MODULE_TEST MODULE CALCULATOR"
 module_test=${1:?$usage}
 module=${2:?$usage}
 calculator=${3:?$usage}
-for tool in pulseaudio pactl parec sox python3 import Xvfb xdotool; do
+for tool in pulseaudio pactl parec pacat paplay sox python3 import Xvfb xdotool; do
   if ! command -v "$tool" >/dev/null; then
     echo "SKIP: $tool is not installed"
     exit 77
@@ -30,6 +30,7 @@ mkdir -m 700 "$work/runtime" "$work/home"
 export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home
 unset PULSE_SERVER
 pa_pid=""
+keeper_pid=""
 rec_pid=""
 app=""
 hang_pid=""
@@ -39,6 +40,7 @@ cleanup() {
   [ -n "$rec_pid" ] && kill "$rec_pid" 2>/dev/null && wait "$rec_pid" 2>/dev/null
   [ -n "$app" ] && kill "$app" 2>/dev/null && wait "$app" 2>/dev/null
   [ -n "$hang_pid" ] && kill "$hang_pid" 2>/dev/null && wait "$hang_pid" 2>/dev/null
+  [ -n "$keeper_pid" ] && kill "$keeper_pid" 2>/dev/null && wait "$keeper_pid" 2>/dev/null
   if [ -n "$pa_pid" ]; then
     kill -CONT "$pa_pid" 2>/dev/null
     kill "$pa_pid" 2>/dev/null && wait "$pa_pid" 2>/dev/null
@@ -68,6 +70,10 @@ pactl set-default-sink orvane_null
 # so that the checks below time the program, not the server's warming up.
 sox -n -r 11025 -b 16 -c 1 "$work/quiet.wav" trim 0 0.1
 paplay "$work/quiet.wav"
+# A null sink renders ahead in blocks as long as its streams allow; a silent low-latency stream
+# keeps the blocks short, so that the monitor's recording follows the clock.
+pacat --playback --raw --format=s16le --rate=11025 --channels=1 --latency-msec=10 /dev/zero &
+keeper_pid=$!
 
 recording_runs() { [ -s "$work/heard.raw" ]; }
 record_start() {
