@@ -2,9 +2,10 @@
 # Voice on a real sound server, and a sound server that misbehaves. Starts a private PulseAudio
 # with a null sink and records the sink's monitor:
 #  1. the player, loading the audio output module as the program does, is heard;
-#  2. the program itself, voice on (/f3) under Xvfb + openbox: a key is heard; with the server
-#     stopped (SIGSTOP) for 35 s every key still reaches the screen within 1.5 s; once the
-#     server runs again the keys answer and are heard again;
+#  2. the program itself, voice on (/f3) under Xvfb + openbox: a key is heard and its stream
+#     corked once it has played; with the server stopped (SIGSTOP) for 35 s every key still
+#     reaches the screen within 1.5 s; once the server runs again the keys answer and are
+#     heard again;
 #  3. with PULSE_SERVER naming a socket that accepts and never answers, the window comes up
 #     within 2 s and the keys (F3 included) answer within 1.5 s.
 # Keys are judged by the window's pixels, sound by the recording.
@@ -170,6 +171,16 @@ slowest_key=0
 record_start
 key_answers 1
 if record_heard; then echo "ok: key 1 was heard"; else fail "key 1 was not heard"; fi
+# Played out, the program's stream is corked: the device is free between clips.
+stream_corked() {
+  pactl list sink-inputs | awk '/^Sink Input #/ { corked = "" } /Corked:/ { corked = $2 }
+    /application.name = "orvane-calculator"/ { found = corked } END { exit found != "yes" }'
+}
+if wait_until 5 stream_corked; then
+  echo "ok: the program's stream is corked once the clip has played"
+else
+  fail "the program's stream is not corked after the clip: $(pactl list sink-inputs | grep -E 'Corked|application.name')"
+fi
 
 kill -STOP "$pa_pid"
 stall_begin=$(now_ms)
