@@ -5,7 +5,8 @@
 # first non-silent sample on the sink's monitor. Then, ROUNDS_FIRST times, a fresh calculator
 # with voice off gets F3 and the first clip is timed.
 # Usage: tools/measure-voice-latency.sh [CALCULATOR [MODULE]]   (defaults: build/src/app/...)
-#        ROUNDS=20 ROUNDS_FIRST=5
+#        ROUNDS=20 ROUNDS_FIRST=5 KEYS=1,Escape (X key names pressed in turn; the operators by
+#        their keypad names, e.g. KEYS=2,KP_Add,3,KP_Enter)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,6 +14,7 @@ calculator=${1:-$root/build/src/app/orvane-calculator}
 module=${2:-$(dirname "$calculator")/orvane-voice-output.so}
 rounds=${ROUNDS:-20}
 rounds_first=${ROUNDS_FIRST:-5}
+keys=${KEYS:-1,Escape}
 for tool in pulseaudio pactl parec paplay sox python3 Xvfb xdotool; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 1; }
 done
@@ -62,14 +64,16 @@ stop_calculator() {
   app=""
 }
 
-echo "== $calculator, $rounds interleaved rounds (keys 1 and Esc)"
+echo "== $calculator, $rounds interleaved rounds (keys $keys)"
 start_calculator /f3
 # One key first, so that the loading of the module is not in these figures.
 xdotool key 1
 sleep 1
-[ "$rounds" -gt 0 ] && python3 "$root/tools/voice_latency_probe.py" --tone "$work/tone.wav" --rounds "$rounds"
+[ "$rounds" -gt 0 ] && python3 "$root/tools/voice_latency_probe.py" --tone "$work/tone.wav" --rounds "$rounds" \
+  --keys "$keys"
 stop_calculator
 
+[ "$rounds_first" -gt 0 ] || exit 0
 echo "== first clip after F3 (fresh program each time, voice off at start)"
 firsts=()
 for _ in $(seq "$rounds_first"); do
