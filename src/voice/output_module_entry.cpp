@@ -1,18 +1,31 @@
 // The entry points of the audio output module.
-#include <QtGlobal>
+#include <chrono>
+#include <memory>
 #include <type_traits>
 
-#include "voice/audio_clip_sink.h"
 #include "voice/output_module_abi.h"
+#include "voice/pulse_clip_output.h"
+#include "voice/threaded_clip_sink.h"
 
-extern "C" Q_DECL_EXPORT int orvane_voice_output_abi() {
+#define ORVANE_EXPORT __attribute__((visibility("default")))
+
+namespace {
+
+// How long closing the sink waits for its output thread; the output never blocks longer than
+// one pass of its loop, so this is only reached when the system itself is stuck.
+constexpr std::chrono::milliseconds kJoinLimit{500};
+
+}  // namespace
+
+extern "C" ORVANE_EXPORT int orvane_voice_output_abi() {
     return orvane::voice::kOutputModuleAbi;
 }
 
-extern "C" Q_DECL_EXPORT orvane::voice::ClipSink* orvane_voice_output_create() {
+extern "C" ORVANE_EXPORT orvane::voice::ClipSink* orvane_voice_output_create() {
     // No exception may cross into the program.
     try {
-        return new orvane::voice::AudioClipSink();
+        return new orvane::voice::ThreadedClipSink(
+            std::make_unique<orvane::voice::PulseClipOutput>(), kJoinLimit);
     } catch (...) {
         return nullptr;
     }

@@ -36,9 +36,9 @@ dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./||' | sort >"$work
     sort >"$work/expected"
 diff -u "$work/expected" "$work/files" || fail "package contents differ (- expected, + packaged)"
 
-# Dependencies from dpkg-shlibdeps: the Qt libraries the binaries and the module link.
+# Dependencies from dpkg-shlibdeps: the libraries the binaries and the modules link.
 depends="$(dpkg-deb -f "$deb" Depends)"
-for library in libc6 libqt6core6 libqt6widgets6 libqt6multimedia6 libqt6charts6; do
+for library in libc6 libqt6core6 libqt6widgets6 libpulse0 libqt6charts6; do
     grep -Eq "(^|, )$library( |,|$)" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = orvane-calculator ] || fail "package name"
