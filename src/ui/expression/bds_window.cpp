@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <limits>
 
 #include "expression/formula_steps.h"
 #include "ui/common/clipboard_service.h"
@@ -15,6 +16,7 @@
 #include "ui/common/label_fit.h"
 #include "ui/common/twips.h"
 #include "ui/expression/hover_label.h"
+#include "ui/expression/typing_batcher.h"
 
 namespace orvane {
 namespace {
@@ -96,6 +98,10 @@ void BDS::create_controls() {
     formula_box_->setAccessibleName(QStringLiteral("表达式"));
     formula_box_->setFont(ui_font(Face::tahoma, 12));
     place(formula_box_, 120, 480, 6375, 405);
+    // Every formula the evaluator takes, whatever its length: the toolkit's default limit
+    // would cut a longer paste at 32,767 characters without a word.
+    formula_box_->setMaxLength(std::numeric_limits<int>::max());
+    typing_ = new expression::TypingBatcher(formula_box_);
     connect(formula_box_, &QLineEdit::returnPressed, this, [this] {
         if (expression::enter_evaluates(static_cast<std::size_t>(formula_box_->text().size()))) {
             evaluate_formula();
@@ -201,6 +207,7 @@ expression::HoverLabel* BDS::add_switch_label(const char* name, const QString& c
 // replaces the result caption, an error leaves it and is reported; auto-copy then copies
 // whatever caption is shown, after a failure too.
 void BDS::evaluate_formula() {
+    typing_->flush();
     const expression::Evaluation evaluation =
         expression::evaluate_typed(formula_box_->text().toStdString());
     formula_box_->setText(QString::fromStdString(evaluation.cleaned));
@@ -209,7 +216,7 @@ void BDS::evaluate_formula() {
         result_label_->setText(QString::fromStdString(evaluation.caption));
     } else if (report_error_) {
         report_error_(this, from_view(expression::kErrorTitle),
-                      from_view(expression::kErrorMessage));
+                      QString::fromStdString(evaluation.message));
     }
     if (autocopy_box_->isChecked()) {
         copy_to_clipboard(result_label_->text());
@@ -219,6 +226,7 @@ void BDS::evaluate_formula() {
 // Replaces the selection, or inserts at the caret; the caret ends after the inserted text
 // and the focus stays where it was.
 void BDS::insert_into_formula(const QString& text) {
+    typing_->flush();
     formula_box_->insert(text);
 }
 

@@ -19,7 +19,8 @@ namespace orvane {
 
 namespace expression {
 class HoverLabel;
-}
+class TypingBatcher;
+}  // namespace expression
 
 class BDS : public QWidget {
     Q_OBJECT
@@ -58,6 +59,7 @@ class BDS : public QWidget {
     QCheckBox* autocopy_box_ = nullptr;
     QPushButton* compute_button_ = nullptr;
     QLineEdit* formula_box_ = nullptr;
+    expression::TypingBatcher* typing_ = nullptr;  // the box's typed characters, in batches
     QLabel* result_label_ = nullptr;
     QFrame* panel_ = nullptr;
     std::vector<expression::HoverLabel*> insert_labels_;
