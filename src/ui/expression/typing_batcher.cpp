@@ -7,6 +7,26 @@
 
 namespace orvane::expression {
 
+bool is_modifier_key(int key) {
+    switch (key) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+        case Qt::Key_Super_R:
+        case Qt::Key_Hyper_L:
+        case Qt::Key_Hyper_R:
+        case Qt::Key_CapsLock:
+        case Qt::Key_NumLock:
+        case Qt::Key_Mode_switch:
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool is_typed_text(const QString& text, Qt::KeyboardModifiers modifiers) {
     constexpr Qt::KeyboardModifiers kCommand =
         Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
@@ -40,7 +60,10 @@ bool TypingBatcher::eventFilter(QObject* watched, QEvent* event) {
                 waiting_ += key->text();
                 return true;
             }
-            flush();
+            // Shift pressed for the next "+" edits nothing: the batch goes on.
+            if (!is_modifier_key(key->key())) {
+                flush();
+            }
             return false;
         }
         case QEvent::InputMethod:

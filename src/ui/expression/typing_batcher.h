@@ -15,6 +15,8 @@ namespace orvane::expression {
 
 // A key press that the box would simply type: printable text, no Ctrl, Alt or Meta.
 [[nodiscard]] bool is_typed_text(const QString& text, Qt::KeyboardModifiers modifiers);
+// A key that only changes what the next key types (Shift, Ctrl, Caps Lock...).
+[[nodiscard]] bool is_modifier_key(int qt_key);
 
 class TypingBatcher : public QObject {
   public:

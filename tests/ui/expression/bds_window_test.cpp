@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
+#include <string>
 
 #include "../common/label_misfit.h"
 #include "ui/expression/bds_window.h"
@@ -87,6 +88,7 @@ class BdsWindowTest : public QObject {
     void typed_keys_keep_their_order_data();
     void typed_keys_keep_their_order();
     void long_formulas_are_taken_whole();
+    void characters_waiting_together_are_one_change();
     void auto_copy_copies_the_caption_shown_data();
     void auto_copy_copies_the_caption_shown();
     void auto_copy_is_ticked_only_in_start_mode7_data();
@@ -335,6 +337,21 @@ void BdsWindowTest::long_formulas_are_taken_whole() {
     QCOMPARE(w.formula->text(), typed);
     QCOMPARE(w.result->text(), QStringLiteral("40000"));
     QVERIFY(w.errors.isEmpty());
+}
+
+// Each change lays out the whole line again: keys that queue up, and the Shift presses between
+// them, must cost one change, not one each.
+void BdsWindowTest::characters_waiting_together_are_one_change() {
+    Window w;
+    QVERIFY(w.show_active());
+    QSignalSpy changes(w.formula, &QLineEdit::textChanged);
+    for (const char c : std::string("1+2*3")) {
+        QTest::keyPress(w.formula, Qt::Key_Shift);
+        QTest::keyClick(w.formula, c);
+        QTest::keyRelease(w.formula, Qt::Key_Shift);
+    }
+    QTRY_COMPARE(w.formula->text(), QStringLiteral("1+2*3"));
+    QCOMPARE(changes.count(), 1);
 }
 
 void BdsWindowTest::auto_copy_copies_the_caption_shown_data() {
