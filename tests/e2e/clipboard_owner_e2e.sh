@@ -6,6 +6,7 @@
 #     1.5 s while capture ticks try to read it, and so do keys typed after a Ctrl+V; Alt+F4
 #     with a paste still waiting ends the program at once.
 #  2. A 13-digit number on the clipboard is not captured as the 12 digits that fit.
+#  3. The expression window (/f2/ac) answers the same way after a Ctrl+V.
 # Usage: clipboard_owner_e2e.sh PATH/TO/orvane-calculator [SCREENSHOT.png]
 set -u
 
@@ -120,6 +121,14 @@ xdotool type --delay 40 '5+1='
 wait_until 5 clipboard_is 6 ||
   fail "after two capture ticks of 1234567890123, 5+1= left '$(clipboard)' on the clipboard, expected 6"
 clipboard_is 6 && echo "ok: 1234567890123 was not captured; 5+1= gave 6"
+
+kill "$app_pid" 2>/dev/null; wait "$app_pid" 2>/dev/null; app_pid=""
+
+# --- 3. The expression window's Ctrl+V with a stopped owner (its answers are copied too).
+start_calculator /f2/ac
+stopped_owner hi
+xdotool key ctrl+v
+within_budget "2*4 Enter in the expression window after Ctrl+V" "$(type_and_time $'2*4\r' 8)"
 
 [ "$failures" -eq 0 ] || { echo "$failures failure(s)"; exit 1; }
 echo "all passed"

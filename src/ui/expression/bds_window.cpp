@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "expression/formula_steps.h"
+#include "ui/common/clipboard_reader.h"
 #include "ui/common/clipboard_service.h"
 #include "ui/common/fonts.h"
 #include "ui/common/label_fit.h"
@@ -76,6 +77,8 @@ BDS::BDS(const StartupValues& startup, QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
     }
 }
+
+BDS::~BDS() = default;
 
 void BDS::set_error_reporter(ErrorReporter reporter) {
     report_error_ = std::move(reporter);
@@ -245,12 +248,28 @@ bool BDS::handle_switch_key(const QKeyEvent* event) {
     return false;
 }
 
-// The window sees F1 and F7 before the control that has the focus.
+// The window sees F1 and F7 before the control that has the focus. The box's paste keys read
+// the clipboard without waiting for its owner (the box's own paste would wait up to seconds).
 bool BDS::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyRelease && handle_switch_key(static_cast<QKeyEvent*>(event))) {
         return true;
     }
+    if (watched == formula_box_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+        paste_into_formula();
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+// The text arrives from the event loop when another program owns the clipboard, and goes in at
+// the caret as it then stands; an unreadable clipboard pastes nothing.
+void BDS::paste_into_formula() {
+    if (!clipboard_reader_) {
+        clipboard_reader_ = make_clipboard_reader();
+    }
+    clipboard_reader_->read_text(ClipboardReader::Purpose::paste,
+                                 [this](const QString& text) { insert_into_formula(text); });
 }
 
 void BDS::keyReleaseEvent(QKeyEvent* event) {
