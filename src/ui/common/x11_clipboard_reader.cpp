@@ -28,8 +28,7 @@ QString decoded(const SelectionFetch::Result& result) {
 
 }  // namespace
 
-X11ClipboardReader::X11ClipboardReader(std::string display_name,
-                                       std::chrono::milliseconds patience)
+X11ClipboardReader::X11ClipboardReader(std::string display_name, std::chrono::milliseconds patience)
     : display_name_(std::move(display_name)),
       patience_(patience),
       wake_fd_(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}

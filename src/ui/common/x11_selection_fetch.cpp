@@ -62,8 +62,8 @@ Wait next_event(xcb_connection_t* xcb, Clock::time_point deadline, int wake_fd,
         if (left <= 0) {
             return Wait::timed_out;
         }
-        std::array<pollfd, 2> watched{{{xcb_get_file_descriptor(xcb), POLLIN, 0},
-                                       {wake_fd, POLLIN, 0}}};
+        std::array<pollfd, 2> watched{
+            {{xcb_get_file_descriptor(xcb), POLLIN, 0}, {wake_fd, POLLIN, 0}}};
         const nfds_t count = wake_fd >= 0 ? 2 : 1;
         if (poll(watched.data(), count, static_cast<int>(left)) < 0 && errno != EINTR) {
             return Wait::broken;
@@ -131,8 +131,8 @@ bool SelectionFetch::Connection::open(const std::string& display_name) {
     }
     std::vector<xcb_intern_atom_cookie_t> cookies;
     for (const std::string& name : names) {
-        cookies.push_back(xcb_intern_atom(xcb, 0, static_cast<std::uint16_t>(name.size()),
-                                          name.data()));
+        cookies.push_back(
+            xcb_intern_atom(xcb, 0, static_cast<std::uint16_t>(name.size()), name.data()));
     }
     std::vector<xcb_atom_t> atoms;
     for (const xcb_intern_atom_cookie_t cookie : cookies) {
@@ -202,9 +202,8 @@ Outcome SelectionFetch::Connection::read_property(xcb_atom_t target, xcb_atom_t 
 // Each chunk is announced by a new value of the property; deleting it asks for the next one,
 // and an empty chunk ends the text.
 Outcome SelectionFetch::Connection::read_chunks(xcb_atom_t target, xcb_atom_t property,
-                                                Clock::duration patience,
-                                                Clock::time_point give_up, int wake_fd,
-                                                std::string& bytes) {
+                                                Clock::duration patience, Clock::time_point give_up,
+                                                int wake_fd, std::string& bytes) {
     bytes.clear();
     XcbPointer<xcb_generic_event_t> event;
     for (;;) {
@@ -221,11 +220,10 @@ Outcome SelectionFetch::Connection::read_chunks(xcb_atom_t target, xcb_atom_t pr
             change.state != XCB_PROPERTY_NEW_VALUE) {
             continue;
         }
-        const XcbPointer<xcb_get_property_reply_t> reply(
-            xcb_get_property_reply(xcb,
-                                   xcb_get_property(xcb, 1, window, property,
-                                                    XCB_GET_PROPERTY_TYPE_ANY, 0, kMaxWords),
-                                   nullptr));
+        const XcbPointer<xcb_get_property_reply_t> reply(xcb_get_property_reply(
+            xcb,
+            xcb_get_property(xcb, 1, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, kMaxWords),
+            nullptr));
         if (!reply || reply->bytes_after > 0) {
             return Outcome::no_text;
         }
@@ -269,9 +267,8 @@ SelectionFetch::Result SelectionFetch::fetch(Clock::duration patience, int wake_
         xcb_convert_selection(c.xcb, c.window, c.clipboard, target, property, XCB_CURRENT_TIME);
         xcb_flush(c.xcb);
         bool given = false;
-        const Wait wait =
-            c.await_answer(target, property, std::min(Clock::now() + patience, give_up), wake_fd,
-                           given);
+        const Wait wait = c.await_answer(
+            target, property, std::min(Clock::now() + patience, give_up), wake_fd, given);
         if (wait != Wait::event) {
             result.outcome = outcome_of(wait);
             return result;
