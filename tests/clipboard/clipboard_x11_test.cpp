@@ -221,7 +221,7 @@ void ClipboardX11Test::other_clients_text_is_read() {
     QVERIFY(read.text.has_value());
     QCOMPARE(read.text->size(), QString::fromUtf8(text).size());
     QCOMPARE(read.text->toUtf8(), text);
-    QVERIFY2(read.call_ms < 50, qPrintable(QString::number(read.call_ms)));
+    QVERIFY2(read.call_ms < 200, qPrintable(QString::number(read.call_ms)));
 }
 
 void ClipboardX11Test::image_reads_as_no_text() {
@@ -242,9 +242,10 @@ void ClipboardX11Test::stopped_owner_never_holds_up_the_thread() {
     QCOMPARE(::kill(owner, SIGSTOP), 0);
     const TimedRead stalled = timed_read(*reader, 2000);
     QCOMPARE(stalled.text, std::nullopt);
-    QVERIFY2(stalled.call_ms < 50, qPrintable(QString::number(stalled.call_ms)));
-    // Timers of 10 ms under a loaded machine: a stall is what the toolkit's own read did, 5 s.
-    QVERIFY2(stalled.longest_stall_ms < 300, qPrintable(QString::number(stalled.longest_stall_ms)));
+    // Bounds for a loaded machine, far below the 5 s the toolkit's own read waits.
+    QVERIFY2(stalled.call_ms < 200, qPrintable(QString::number(stalled.call_ms)));
+    QVERIFY2(stalled.longest_stall_ms < 1000,
+             qPrintable(QString::number(stalled.longest_stall_ms)));
 
     QCOMPARE(::kill(owner, SIGCONT), 0);
     QTRY_COMPARE_WITH_TIMEOUT(timed_read(*reader, 1000).text,
