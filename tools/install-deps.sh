@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build ccache g++ make pkg-config clang-format clang-tidy git clang libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins
-  qt6-translations-l10n libfontconfig-dev
+  qt6-translations-l10n libfontconfig-dev libxcb1-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev nlohmann-json3-dev
   fonts-liberation fonts-wqy-microhei
   xvfb xauth openbox xfwm4 mutter tint2 dbus dbus-x11 xdotool xclip x11-utils imagemagick

@@ -31,7 +31,7 @@ bool print_evaluation(const std::string& typed, bool full, bool empty_line_on_fa
             std::cout << '\n';
         }
         std::cout.flush();
-        std::cerr << expr::kErrorMessage << '\n';
+        std::cerr << evaluation.message << '\n';
         return false;
     }
     std::cout << (full ? evaluation.full_text : evaluation.caption) << '\n';

@@ -13,10 +13,10 @@ void Calculator::capture_tick(std::optional<std::string_view> clipboard_text) {
         return;
     }
     controls_.clip_text = std::string(first_chars(*clipboard_text, kDisplayLimit));
-    if (!capture_accepts(controls_.clip_text)) {
-        return;
+    auto number = read_captured_number(*clipboard_text, static_cast<std::size_t>(kDisplayLimit));
+    if (number) {
+        place_entry(std::move(*number));
     }
-    place_entry(controls_.clip_text);
 }
 
 void Calculator::paste(std::string_view clipboard_text) {

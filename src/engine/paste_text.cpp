@@ -118,13 +118,32 @@ std::optional<std::string> read_pasted_number(std::string_view text, std::size_t
         return std::nullopt;
     }
     drop_leading_zeros(number);
-    const auto whole_length =
-        number.find('.') == std::string::npos ? number.size() : number.find('.');
-    if (whole_length > limit) {
+    if (!whole_part_fits(number, limit)) {
         return std::nullopt;
     }
     cut_to_display_limit(number, limit);
     return number;
+}
+
+std::optional<std::string> read_captured_number(std::string_view text, std::size_t limit) {
+    if (!whole_part_fits(text, limit)) {
+        return std::nullopt;
+    }
+    // Within the limit the whole part is complete, so the cut only ever drops fraction digits
+    // or what follows the number.
+    std::string shown(first_chars(text, limit));
+    if (!capture_accepts(shown)) {
+        return std::nullopt;
+    }
+    return shown;
+}
+
+bool whole_part_fits(std::string_view number, std::size_t limit) {
+    std::size_t length = !number.empty() && number.front() == '-' ? 1 : 0;
+    while (length < number.size() && number[length] >= '0' && number[length] <= '9') {
+        ++length;
+    }
+    return length <= limit;
 }
 
 }  // namespace orvane::engine

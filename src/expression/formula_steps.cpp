@@ -1,6 +1,7 @@
 #include "expression/formula_steps.h"
 
 #include "expression/evaluator.h"
+#include "expression/program.h"
 
 namespace orvane::expression {
 
@@ -32,6 +33,13 @@ std::string result_caption(std::string_view text) {
     return std::string(text.substr(0, i));
 }
 
+std::string error_message(EvalError error) {
+    if (error == EvalError::too_deep) {
+        return "表达式嵌套过深：括号和函数最多只能嵌套" + std::to_string(kMaxNesting) + "层。";
+    }
+    return std::string(kErrorMessage);
+}
+
 Evaluation evaluate_typed(std::string_view typed) {
     Evaluation evaluation;
     evaluation.cleaned = clean_formula(typed);
@@ -40,6 +48,8 @@ Evaluation evaluate_typed(std::string_view typed) {
     if (result.ok) {
         evaluation.full_text = result.text;
         evaluation.caption = result_caption(result.text);
+    } else {
+        evaluation.message = error_message(result.error);
     }
     return evaluation;
 }

@@ -6,10 +6,17 @@
 #include <string>
 #include <string_view>
 
+#include "expression/eval_error.h"
+
 namespace orvane::expression {
 
 inline constexpr std::string_view kErrorTitle = "表达式错误";
 inline constexpr std::string_view kErrorMessage = "表达式有错误，请检查运算符或函数是否正确。";
+
+// The message shown for a formula without a value: nesting beyond the evaluator's bound says
+// so, since checking operators and functions would not help; every other error has
+// kErrorMessage.
+std::string error_message(EvalError error);
 
 // The result label shows at most this many characters of a value's text.
 inline constexpr std::size_t kCaptionLength = 12;
@@ -38,6 +45,7 @@ struct [[nodiscard]] Evaluation {
     bool ok = false;
     std::string full_text;  // the value's whole text when ok
     std::string caption;    // the result label's new caption when ok
+    std::string message;    // error_message of the failure when not ok
 };
 Evaluation evaluate_typed(std::string_view typed);
 

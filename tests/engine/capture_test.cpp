@@ -31,17 +31,19 @@ TEST_P(CaptureTick, TakesPlainNumbersCutToTwelveCharacters) {
 
 INSTANTIATE_TEST_SUITE_P(
     Capture, CaptureTick,
-    ::testing::Values(TickCase{"123.45", "123.45"}, TickCase{"1234567890123456", "123456789012"},
-                      TickCase{"12345678901x", std::nullopt},
-                      TickCase{"123456789012x", "123456789012"},
-                      TickCase{"12345678901", "12345678901"}, TickCase{"-5", std::nullopt},
-                      TickCase{"1,000", std::nullopt}, TickCase{"1/2", std::nullopt},
-                      TickCase{"12/", std::nullopt}, TickCase{"1.2.3", std::nullopt},
-                      TickCase{" 7", std::nullopt}, TickCase{"７", std::nullopt},
-                      TickCase{"7\n", std::nullopt}, TickCase{"0", std::nullopt},
-                      TickCase{"000", std::nullopt}, TickCase{"0.0", "0.0"}, TickCase{".", "."},
-                      TickCase{"007", "007"}, TickCase{"5.", "5."}, TickCase{"", std::nullopt},
-                      TickCase{"一二三四五六七八九十一二三", std::nullopt}));
+    ::testing::Values(
+        TickCase{"123.45", "123.45"},
+        // A whole part beyond the display is rejected, not cut to another number.
+        TickCase{"1234567890123456", std::nullopt}, TickCase{"1234567890123", std::nullopt},
+        TickCase{"0000000000001", std::nullopt}, TickCase{"123456789012.5", "123456789012"},
+        TickCase{"1.23456789012345", "1.2345678901"}, TickCase{"12345678901x", std::nullopt},
+        TickCase{"123456789012x", "123456789012"}, TickCase{"12345678901", "12345678901"},
+        TickCase{"-5", std::nullopt}, TickCase{"1,000", std::nullopt},
+        TickCase{"1/2", std::nullopt}, TickCase{"12/", std::nullopt},
+        TickCase{"1.2.3", std::nullopt}, TickCase{" 7", std::nullopt}, TickCase{"７", std::nullopt},
+        TickCase{"7\n", std::nullopt}, TickCase{"0", std::nullopt}, TickCase{"000", std::nullopt},
+        TickCase{"0.0", "0.0"}, TickCase{".", "."}, TickCase{"007", "007"}, TickCase{"5.", "5."},
+        TickCase{"", std::nullopt}, TickCase{"一二三四五六七八九十一二三", std::nullopt}));
 
 TEST(Capture, DoesNothingUnlessTheBoxIsTicked) {
     Harness h;
@@ -162,7 +164,8 @@ TEST(Paste, PlacesTheReadNumberAsAnEntry) {
         {"7", "12,34", "", "7"},        // ignored: the display stays
         {"4 + 6 =", "abc", "", "10"},
         {"", "1234567890123", "", ""},  // too long for the display: ignored
-        {"", "12", "3", "123"},         // typing goes on after the pasted digits
+        {"4 + 6 =", "1234567890123", "+ 1 =", "11"},
+        {"", "12", "3", "123"},  // typing goes on after the pasted digits
     };
     for (const auto& row : rows) {
         Harness h;
@@ -171,6 +174,38 @@ TEST(Paste, PlacesTheReadNumberAsAnEntry) {
         h.run(row.after);
         EXPECT_EQ(h.display(), row.display)
             << row.before << " | " << row.text << " | " << row.after;
+    }
+}
+
+}  // namespace
+}  // namespace orvane::engine::testing
+
+namespace orvane::engine::testing {
+namespace {
+
+// A paste and a capture tick of the same number agree on whether it fits the display and on
+// what is shown: one length rule for both.
+TEST(ClipboardNumber, PasteAndCaptureShareTheLengthRule) {
+    const struct {
+        std::string text;
+        std::string display;  // after "7 + 1 =" and the number taken or not, then "+ 1 ="
+    } rows[] = {
+        {"123456789012", "123456789013"},    {"1234567890123", "9"},  // ignored: 8 + 1
+        {"99999999999999999999", "9"},       {"123456789012.5", "123456789013"},
+        {"12345678.123456", "12345679.123"}, {"0.1234567890123", "1.123456789"},
+    };
+    for (const auto& row : rows) {
+        Harness pasted;
+        pasted.run("7 + 1 =");
+        pasted.calculator->paste(row.text);
+        pasted.run("+ 1 =");
+        EXPECT_EQ(pasted.display(), row.display) << "paste " << row.text;
+
+        Harness captured;
+        captured.run("7 + 1 = autoload=on");
+        captured.calculator->capture_tick(row.text);
+        captured.run("+ 1 =");
+        EXPECT_EQ(captured.display(), row.display) << "capture " << row.text;
     }
 }
 

@@ -48,6 +48,8 @@ check "empty formula"       0 "$nl"                     "" "" -- ""
 check "syntax error"        1 ""                        "$message" "" -- "1+"
 check "division by zero"    1 ""                        "$message" "" -- "1/0"
 check "unknown name"        1 ""                        "$message" "" -- "2x"
+deep=$(printf '%0257d' 0 | tr 0 '(')
+check "nesting too deep"    1 ""                        "表达式嵌套过深：括号和函数最多只能嵌套256层。" "" -- "${deep}1"
 check "no formula"          2 ""                        "*" "" --
 check "two formulas"        2 ""                        "*" "" -- "1" "2"
 check "dash word and formula" 2 ""                      "*" "" -- --bogus "1"

@@ -100,5 +100,34 @@ INSTANTIATE_TEST_SUITE_P(
                     WindowCase{"", "", true, "", ""}, WindowCase{"1 +", "1+", false, "", ""},
                     WindowCase{"1\t+2", "1\t+2", false, "", ""}));
 
+TEST(ErrorMessage, NamesTooDeepNestingAndKeepsTheGeneralOneForTheRest) {
+    const std::string deep = "表达式嵌套过深：括号和函数最多只能嵌套256层。";
+    const std::string nested_257 = std::string(257, '(') + "1" + std::string(257, ')');
+    const std::string calls_257 = [] {
+        std::string formula;
+        for (int i = 0; i < 257; ++i) {
+            formula += "abs(";
+        }
+        return formula + "1" + std::string(257, ')');
+    }();
+    const struct {
+        std::string typed;
+        std::string message;
+    } rows[] = {
+        {nested_257, deep},
+        {calls_257, deep},
+        {std::string(100000, '('), deep},
+        {"1 +", std::string(kErrorMessage)},
+        {"1/0", std::string(kErrorMessage)},
+        {"(1", std::string(kErrorMessage)},
+    };
+    for (const auto& row : rows) {
+        const Evaluation evaluation = evaluate_typed(row.typed);
+        EXPECT_FALSE(evaluation.ok) << row.typed.substr(0, 20);
+        EXPECT_EQ(evaluation.message, row.message) << row.typed.substr(0, 20);
+    }
+    EXPECT_TRUE(evaluate_typed(std::string(256, '(') + "1" + std::string(256, ')')).ok);
+}
+
 }  // namespace
 }  // namespace orvane::expression

@@ -8,14 +8,17 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <limits>
 
 #include "expression/formula_steps.h"
 #include "ui/common/calculator_switch.h"
+#include "ui/common/clipboard_reader.h"
 #include "ui/common/clipboard_service.h"
 #include "ui/common/fonts.h"
 #include "ui/common/label_fit.h"
 #include "ui/common/twips.h"
 #include "ui/expression/hover_label.h"
+#include "ui/expression/typing_batcher.h"
 
 namespace orvane {
 namespace {
@@ -76,6 +79,8 @@ BDS::BDS(const StartupValues& startup, QWidget* parent)
     }
 }
 
+BDS::~BDS() = default;
+
 void BDS::set_error_reporter(ErrorReporter reporter) {
     report_error_ = std::move(reporter);
 }
@@ -97,6 +102,10 @@ void BDS::create_controls() {
     formula_box_->setAccessibleName(QStringLiteral("表达式"));
     formula_box_->setFont(ui_font(Face::tahoma, 12));
     place(formula_box_, 120, 480, 6375, 405);
+    // Every formula the evaluator takes, whatever its length: the toolkit's default limit
+    // would cut a longer paste at 32,767 characters without a word.
+    formula_box_->setMaxLength(std::numeric_limits<int>::max());
+    typing_ = new expression::TypingBatcher(formula_box_);
     connect(formula_box_, &QLineEdit::returnPressed, this, [this] {
         if (expression::enter_evaluates(static_cast<std::size_t>(formula_box_->text().size()))) {
             evaluate_formula();
@@ -202,6 +211,7 @@ expression::HoverLabel* BDS::add_switch_label(const char* name, const QString& c
 // replaces the result caption, an error leaves it and is reported; auto-copy then copies
 // whatever caption is shown, after a failure too.
 void BDS::evaluate_formula() {
+    typing_->flush();
     const expression::Evaluation evaluation =
         expression::evaluate_typed(formula_box_->text().toStdString());
     formula_box_->setText(QString::fromStdString(evaluation.cleaned));
@@ -210,7 +220,7 @@ void BDS::evaluate_formula() {
         result_label_->setText(QString::fromStdString(evaluation.caption));
     } else if (report_error_) {
         report_error_(this, from_view(expression::kErrorTitle),
-                      from_view(expression::kErrorMessage));
+                      QString::fromStdString(evaluation.message));
     }
     if (autocopy_box_->isChecked()) {
         copy_to_clipboard(result_label_->text());
@@ -220,6 +230,7 @@ void BDS::evaluate_formula() {
 // Replaces the selection, or inserts at the caret; the caret ends after the inserted text
 // and the focus stays where it was.
 void BDS::insert_into_formula(const QString& text) {
+    typing_->flush();
     formula_box_->insert(text);
 }
 
@@ -235,12 +246,28 @@ bool BDS::handle_switch_key(const QKeyEvent* event) {
     return target.has_value();
 }
 
-// The window sees the switch keys before the control that has the focus.
+// The window sees the switch keys before the control that has the focus. The box's paste keys
+// read the clipboard without waiting for its owner (the box's own paste would wait up to seconds).
 bool BDS::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyRelease && handle_switch_key(static_cast<QKeyEvent*>(event))) {
         return true;
     }
+    if (watched == formula_box_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+        paste_into_formula();
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+// The text arrives from the event loop when another program owns the clipboard, and goes in at
+// the caret as it then stands; an unreadable clipboard pastes nothing.
+void BDS::paste_into_formula() {
+    if (!clipboard_reader_) {
+        clipboard_reader_ = make_clipboard_reader();
+    }
+    clipboard_reader_->read_text(ClipboardReader::Purpose::paste,
+                                 [this](const QString& text) { insert_into_formula(text); });
 }
 
 void BDS::keyReleaseEvent(QKeyEvent* event) {

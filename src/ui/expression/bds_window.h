@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "startup/calculator_kind.h"
@@ -17,14 +18,18 @@ class QPushButton;
 
 namespace orvane {
 
+class ClipboardReader;
+
 namespace expression {
 class HoverLabel;
-}
+class TypingBatcher;
+}  // namespace expression
 
 class BDS : public QWidget {
     Q_OBJECT
   public:
     explicit BDS(const orvane::StartupValues& startup, QWidget* parent = nullptr);
+    ~BDS() override;
 
     // Shows an error to the user; a critical message box unless replaced (tests record it).
     using ErrorReporter =
@@ -49,6 +54,7 @@ class BDS : public QWidget {
 
     void evaluate_formula();
     void insert_into_formula(const QString& text);
+    void paste_into_formula();
     bool handle_switch_key(const QKeyEvent* event);
     void reset_label_colours();
 
@@ -58,9 +64,11 @@ class BDS : public QWidget {
     QCheckBox* autocopy_box_ = nullptr;
     QPushButton* compute_button_ = nullptr;
     QLineEdit* formula_box_ = nullptr;
+    expression::TypingBatcher* typing_ = nullptr;  // the box's typed characters, in batches
     QLabel* result_label_ = nullptr;
     QFrame* panel_ = nullptr;
     std::vector<expression::HoverLabel*> insert_labels_;
+    std::unique_ptr<ClipboardReader> clipboard_reader_;  // made on the first paste
     ErrorReporter report_error_;
 };
 

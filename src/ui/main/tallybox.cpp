@@ -21,6 +21,7 @@
 #include "engine/screen_texts.h"
 #include "startup/main_window_presets.h"
 #include "ui/common/after_first_frame.h"
+#include "ui/common/clipboard_reader.h"
 #include "ui/common/clipboard_service.h"
 #include "ui/common/fonts.h"
 #include "ui/common/label_fit.h"
@@ -233,16 +234,30 @@ void Tallybox::fit_display_font() {
     }
 }
 
+// The clipboard's text may come later, from the event loop, when another program owns it; a
+// read it never answers changes nothing. By then the capture may have been unticked, which the
+// engine's tick respects.
 void Tallybox::capture_tick() {
-    const std::optional<QString> text = clipboard_text();
-    if (text) {
-        const QByteArray utf8 = text->toUtf8();
+    clipboard_reader().read_text(ClipboardReader::Purpose::capture, [this](const QString& text) {
+        const QByteArray utf8 = text.toUtf8();
         calculator_.capture_tick(
             std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
-    } else {
-        calculator_.capture_tick(std::nullopt);
+        refresh();
+    });
+}
+
+void Tallybox::paste() {
+    clipboard_reader().read_text(ClipboardReader::Purpose::paste, [this](const QString& text) {
+        calculator_.paste(text.toStdString());
+        refresh();
+    });
+}
+
+ClipboardReader& Tallybox::clipboard_reader() {
+    if (!clipboard_reader_) {
+        clipboard_reader_ = make_clipboard_reader();
     }
-    refresh();
+    return *clipboard_reader_;
 }
 
 DockWidgets Tallybox::desktop_parts() {

@@ -24,6 +24,7 @@ class QTimer;
 namespace orvane {
 
 class ClickLabel;
+class ClipboardReader;
 class ColorEgg;
 
 class Tallybox : public QWidget, private engine::Effects {
@@ -92,6 +93,8 @@ class Tallybox : public QWidget, private engine::Effects {
     void fit_display_font();
     int display_room() const;
     void capture_tick();
+    void paste();
+    ClipboardReader& clipboard_reader();
     void handle_key_press(const QKeyEvent& event);
     void handle_key_release(const QKeyEvent& event);
     void request_switch(CalculatorKind target);
@@ -109,6 +112,7 @@ class Tallybox : public QWidget, private engine::Effects {
     std::unique_ptr<ColorEgg> color_egg_;
     QSystemTrayIcon* tray_icon_ = nullptr;
     QTimer* capture_timer_ = nullptr;
+    std::unique_ptr<ClipboardReader> clipboard_reader_;  // made on the first read
 
     // The controls; each widget's objectName is its control name, which tests and the
     // end-to-end scripts look up:

@@ -2,6 +2,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "ui/common/clipboard_reader.h"
 #include "ui/egg/color_egg.h"
 #include "ui/egg/egg_texts.h"
 #include "ui/main/main_texts.h"
@@ -51,10 +52,12 @@ void Tallybox::ask_feedback() {
 }
 
 // Asked from inside a digit key's operation: no capture tick may run in the engine before
-// that operation has finished, so the timer rests while the question is open.
+// that operation has finished, so the timer rests while the question is open, and a clipboard
+// read under way is dropped with its reader, whose answer would otherwise arrive meanwhile.
 void Tallybox::easter_egg() {
     const bool capturing = capture_timer_->isActive();
     capture_timer_->stop();
+    clipboard_reader_.reset();
     hide();
     const bool yes =
         question_box_ ? question_box_(kEggTitle, kEggQuestion) : ask(kEggTitle, kEggQuestion);

@@ -44,9 +44,8 @@ void Tallybox::handle_key_press(const QKeyEvent& event) {
         }
         if (*clip == ClipboardKey::copy) {
             orvane::copy_to_clipboard(QString::fromStdString(calculator_.controls().display));
-        } else if (const std::optional<QString> text = clipboard_text()) {
-            calculator_.paste(text->toStdString());
-            refresh();
+        } else {
+            paste();
         }
         return;
     }

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -8,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
+#include <string>
 
 #include "../common/label_misfit.h"
 #include "ui/expression/bds_window.h"
@@ -81,6 +83,11 @@ class BdsWindowTest : public QObject {
     void compute_cleans_the_formula_and_shows_the_caption_data();
     void compute_cleans_the_formula_and_shows_the_caption();
     void error_keeps_the_previous_answer();
+    void error_message_names_too_deep_nesting();
+    void typed_keys_keep_their_order_data();
+    void typed_keys_keep_their_order();
+    void long_formulas_are_taken_whole();
+    void characters_waiting_together_are_one_change();
     void auto_copy_copies_the_caption_shown_data();
     void auto_copy_copies_the_caption_shown();
     void auto_copy_is_ticked_only_in_start_mode7_data();
@@ -245,6 +252,91 @@ void BdsWindowTest::error_keeps_the_previous_answer() {
     QCOMPARE(w.errors.size(), failing.size());
     QCOMPARE(w.errors.first(), kErrorTitle + QLatin1Char('|') + kErrorText);
     QCOMPARE(w.formula->text(), QStringLiteral("sin()"));
+}
+
+// The evaluator's bound itself is tested with the evaluator; the window shows its message.
+void BdsWindowTest::error_message_names_too_deep_nesting() {
+    Window w;
+    w.evaluate(QString(257, QLatin1Char('(')) + QStringLiteral("7") +
+               QString(257, QLatin1Char(')')));
+    QCOMPARE(w.errors,
+             QStringList{kErrorTitle + QLatin1Char('|') +
+                         QStringLiteral("表达式嵌套过深：括号和函数最多只能嵌套256层。")});
+}
+
+// Typed characters are inserted in batches; every other key must still act where the typing
+// before it left the caret.
+void BdsWindowTest::typed_keys_keep_their_order_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("backspace") << "12" << int(Qt::Key_Backspace) << 0 << "3"
+                               << "13";
+    QTest::newRow("home") << "12" << int(Qt::Key_Home) << 0 << "3"
+                          << "312";
+    QTest::newRow("left") << "sin()" << int(Qt::Key_Left) << 0 << "2"
+                          << "sin(2)";
+    QTest::newRow("select all") << "1+2" << int(Qt::Key_A) << int(Qt::ControlModifier) << "7"
+                                << "7";
+    QTest::newRow("shift selects") << "123" << int(Qt::Key_Left) << int(Qt::ShiftModifier) << "9"
+                                   << "129";
+}
+
+void BdsWindowTest::typed_keys_keep_their_order() {
+    QFETCH(QString, before);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, after);
+    QFETCH(QString, expected);
+    Window w;
+    QVERIFY(w.show_active());
+    QTest::keyClicks(w.formula, before);
+    QTest::keyClick(w.formula, static_cast<Qt::Key>(key),
+                    static_cast<Qt::KeyboardModifiers>(modifiers));
+    QTest::keyClicks(w.formula, after);
+    QTRY_COMPARE(w.formula->text(), expected);
+}
+
+// Longer than the 32,767 characters a line box keeps by default: pasted and typed formulas
+// reach the evaluator whole, and typing them does not take seconds.
+void BdsWindowTest::long_formulas_are_taken_whole() {
+    Window w;
+    QVERIFY(w.show_active());
+    const QString pasted = QStringLiteral("1") + QStringLiteral("+1").repeated(20000);
+    QGuiApplication::clipboard()->setText(pasted);
+    QTest::keyClick(w.formula, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(w.formula->text().size(), pasted.size());
+    QTest::keyClick(w.formula, Qt::Key_Return);
+    QCOMPARE(w.result->text(), QStringLiteral("20001"));
+
+    w.formula->clear();
+    const QString typed = QStringLiteral("2") + QStringLiteral("+2").repeated(19999);
+    QElapsedTimer timer;
+    timer.start();
+    QTest::keyClicks(w.formula, typed);
+    QTest::keyClick(w.formula, Qt::Key_Return);
+    // One key at a time this took minutes.
+    QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(w.formula->text(), typed);
+    QCOMPARE(w.result->text(), QStringLiteral("40000"));
+    QVERIFY(w.errors.isEmpty());
+}
+
+// Each change lays out the whole line again: keys that queue up, and the Shift presses between
+// them, must cost one change, not one each.
+void BdsWindowTest::characters_waiting_together_are_one_change() {
+    Window w;
+    QVERIFY(w.show_active());
+    QSignalSpy changes(w.formula, &QLineEdit::textChanged);
+    for (const char c : std::string("1+2*3")) {
+        QTest::keyPress(w.formula, Qt::Key_Shift);
+        QTest::keyClick(w.formula, c);
+        QTest::keyRelease(w.formula, Qt::Key_Shift);
+    }
+    QTRY_COMPARE(w.formula->text(), QStringLiteral("1+2*3"));
+    QCOMPARE(changes.count(), 1);
 }
 
 void BdsWindowTest::auto_copy_copies_the_caption_shown_data() {
