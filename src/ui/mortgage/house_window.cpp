@@ -17,10 +17,11 @@
 #include <QToolTip>
 #include <variant>
 
-#include "mortgage/repayment.h"
+#include "mortgage/loan.h"
 #include "mortgage/schedule.h"
 #include "ui/common/fonts.h"
 #include "ui/common/twips.h"
+#include "ui/mortgage/loan_forms_panel.h"
 #include "ui/mortgage/schedule_module.h"
 
 namespace orvane {
@@ -31,6 +32,12 @@ constexpr int kClientWidth = 9915;
 constexpr int kClientHeight = 4725;
 constexpr int kOuterWidth = 10035;
 constexpr int kOuterHeight = 5205;
+
+// The margin around the loan forms, which open below the classic window.
+constexpr int kLoanFormsMargin = 180;
+
+constexpr double kResultPoints = 21.75;
+constexpr double kSmallestResultPoints = 6;
 
 const QColor kDarkBlue(0, 0, 192);
 const QColor kDarkRed(192, 0, 0);
@@ -75,6 +82,20 @@ QComboBox* make_list(QWidget* parent, const char* name, const QStringList& items
     list->setCurrentIndex(-1);
     list->setGeometry(twips(left), twips(top), twips(width), list->sizeHint().height());
     return list;
+}
+
+// A result caption is never cut: a text wider than its label (a result in exponent form)
+// gets a smaller font.
+void show_result(QLabel* label, const std::string& text) {
+    label->setText(QString::fromStdString(text));
+    QFont font = label->font();
+    font.setPointSizeF(kResultPoints);
+    const int room = label->contentsRect().width();
+    while (QFontMetrics(font).horizontalAdvance(label->text()) > room &&
+           font.pointSizeF() > kSmallestResultPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    label->setFont(font);
 }
 
 QString spaces(int count) {
@@ -213,6 +234,14 @@ void House::create_controls() {
     place(standard_switch_, 6360, 4140, 1395, 195);
     expression_switch_ = make_label(this, "L_BDS", QStringLiteral("F2 = 表达式计算器"));
     place(expression_switch_, 8160, 4140, 1575, 195);
+    // Opens the loan forms below; the window grows to hold them.
+    loan_forms_button_ = new QPushButton(QStringLiteral("贷款方式(&K)"), this);
+    loan_forms_button_->setObjectName(QStringLiteral("Cmd_Loan"));
+    loan_forms_button_->setCheckable(true);
+    place(loan_forms_button_, 180, 4140, 1635, 435);
+    loan_forms_ = new LoanFormsPanel(this);
+    loan_forms_->hide();
+
     for (QLabel* link : {standard_switch_, expression_switch_}) {
         link->setFont(ui_font(Face::sim_sun, 9));
         link->setMouseTracking(true);
@@ -247,12 +276,41 @@ void House::create_controls() {
     connect(float_direction_list_, &QComboBox::currentIndexChanged, this, &House::sync_float_box);
     connect(compute_button_, &QPushButton::clicked, this, &House::on_compute);
     connect(schedule_button_, &QPushButton::clicked, this, &House::on_schedule);
+    connect(loan_forms_button_, &QPushButton::toggled, this, &House::on_loan_forms_toggled);
+    connect(loan_forms_, &LoanFormsPanel::forms_changed, this, &House::sync_classic_inputs);
+}
+
+void House::on_loan_forms_toggled(bool open) {
+    const int width = twips(kClientWidth);
+    int height = twips(kClientHeight);
+    if (open) {
+        const int margin = twips(kLoanFormsMargin);
+        const int panel_height = loan_forms_->sizeHint().height();
+        loan_forms_->setGeometry(margin, height, width - 2 * margin, panel_height);
+        height += panel_height + margin;
+    }
+    loan_forms_->setVisible(open);
+    setFixedSize(width, height);
+    sync_classic_inputs();
+}
+
+// With the loan forms open, the classic boxes that the chosen forms do not read are disabled.
+void House::sync_classic_inputs() {
+    const bool open = loan_forms_button_->isChecked();
+    const bool base_rate = !open || !loan_forms_->lpr_form();
+    base_rate_box_->setEnabled(base_rate);
+    float_direction_list_->setEnabled(base_rate);
+    float_box_->setEnabled(base_rate && !float_direction_list_->currentText().isEmpty());
+    amount_box_->setEnabled(!open || !loan_forms_->from_price());
 }
 
 void House::set_tab_order() {
-    QWidget* const order[] = {compute_button_,       schedule_button_, term_list_,  base_rate_box_,
-                              float_direction_list_, float_box_,       amount_box_, tips_box_};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+    // The loan forms come after the classic inputs: the button, then its part in reading order.
+    QList<QWidget*> order{compute_button_,       schedule_button_, term_list_,  base_rate_box_,
+                          float_direction_list_, float_box_,       amount_box_, tips_box_,
+                          loan_forms_button_};
+    order << loan_forms_->focus_chain();
+    for (qsizetype i = 0; i + 1 < order.size(); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
 }
@@ -262,7 +320,7 @@ void House::watch_keys_and_pointer() {
     for (QWidget* child : findChildren<QWidget*>()) {
         child->installEventFilter(this);
     }
-    for (QComboBox* list : {term_list_, float_direction_list_}) {
+    for (QComboBox* list : findChildren<QComboBox*>()) {
         list->view()->installEventFilter(this);
     }
     installEventFilter(this);
@@ -374,54 +432,72 @@ void House::sync_float_box() {
     float_box_->setEnabled(direction);
 }
 
+mortgage::LoanInput House::read_inputs() const {
+    mortgage::LoanInput input = mortgage::loan_input(
+        {term_list_->currentText().toStdString(), base_rate_box_->text().toStdString(),
+         float_direction_list_->currentText().toStdString(), float_box_->text().toStdString(),
+         amount_box_->text().toStdString()});
+    // Closed, the loan forms are not read: the window computes the classic loan.
+    if (loan_forms_button_->isChecked()) {
+        loan_forms_->fill(input);
+    }
+    return input;
+}
+
 void House::on_compute() {
     namespace m = mortgage;
-    const m::RepaymentInput input{
-        term_list_->currentText().toStdString(), base_rate_box_->text().toStdString(),
-        float_direction_list_->currentText().toStdString(), float_box_->text().toStdString(),
-        amount_box_->text().toStdString()};
-    const auto outcome = m::compute_repayment(input);
-
+    const m::LoanInput input = read_inputs();
+    const auto outcome = m::compute_loan(input);
     if (const auto* failure = std::get_if<m::ValidationFailure>(&outcome)) {
-        QWidget* const focus_before = focusWidget();
-        present_message_(
-            this, display_lines(failure->message), QString::fromStdString(failure->title),
-            failure->icon == m::Icon::critical ? QMessageBox::Critical : QMessageBox::Warning);
-        QWidget* target = nullptr;
-        switch (failure->focus) {
-            case m::Field::years:
-                target = term_list_;
-                break;
-            case m::Field::base_rate:
-                target = base_rate_box_;
-                break;
-            case m::Field::rate_float:
-                target = float_box_;
-                break;
-            case m::Field::amount:
-                target = amount_box_;
-                break;
-            case m::Field::unchanged:
-                break;
-        }
-        if (target != nullptr) {
-            target->setFocus(Qt::OtherFocusReason);
-            // While the message box was up the window was inactive, so the focus arrives as a
-            // window activation, which the tips ignore: the move is this one.
-            if (target == base_rate_box_ && focus_before != target) {
-                tips_box_->setPlainText(tips_.base_rate_tip());
-            }
-        }
+        show_failure(*failure);
         return;
     }
-    const auto& results = std::get<m::RepaymentResults>(outcome);
-    instalment_payment_->setText(QString::fromStdString(results.instalment_payment));
-    instalment_interest_->setText(QString::fromStdString(results.instalment_interest));
-    principal_first_payment_->setText(QString::fromStdString(results.principal_payment));
-    principal_interest_->setText(QString::fromStdString(results.principal_interest));
-    // The plan needs figures in its range (a negative amount, for one, has none).
+    show_results(std::get<m::LoanResults>(outcome));
+    // The plan needs figures in its range.
     last_loan_ = input;
-    schedule_button_->setEnabled(std::holds_alternative<m::LoanTerms>(m::loan_terms(input)));
+    schedule_button_->setEnabled(
+        std::holds_alternative<std::vector<m::PartTerms>>(m::loan_part_terms(input)));
+}
+
+void House::show_failure(const mortgage::ValidationFailure& failure) {
+    namespace m = mortgage;
+    QWidget* const focus_before = focusWidget();
+    present_message_(
+        this, display_lines(failure.message), QString::fromStdString(failure.title),
+        failure.icon == m::Icon::critical ? QMessageBox::Critical : QMessageBox::Warning);
+    QWidget* target = loan_forms_->field(failure.focus);
+    switch (failure.focus) {
+        case m::Field::years:
+            target = term_list_;
+            break;
+        case m::Field::base_rate:
+            target = base_rate_box_;
+            break;
+        case m::Field::rate_float:
+            target = float_box_;
+            break;
+        case m::Field::amount:
+            target = amount_box_;
+            break;
+        default:
+            break;
+    }
+    if (target != nullptr) {
+        target->setFocus(Qt::OtherFocusReason);
+        // While the message box was up the window was inactive, so the focus arrives as a
+        // window activation, which the tips ignore: the move is this one.
+        if (target == base_rate_box_ && focus_before != target) {
+            tips_box_->setPlainText(tips_.base_rate_tip());
+        }
+    }
+}
+
+void House::show_results(const mortgage::LoanResults& results) {
+    show_result(instalment_payment_, results.total.instalment_payment);
+    show_result(instalment_interest_, results.total.instalment_interest);
+    show_result(principal_first_payment_, results.total.principal_payment);
+    show_result(principal_interest_, results.total.principal_interest);
+    loan_forms_->show_results(results);
 }
 
 // Opens the schedule of the loan last computed, in place of one already open.

@@ -62,7 +62,7 @@ QStringList schedule_module_candidates() {
     return candidates;
 }
 
-QWidget* open_schedule_window(QWidget* parent, const mortgage::RepaymentInput& input) {
+QWidget* open_schedule_window(QWidget* parent, const mortgage::LoanInput& input) {
     static const ScheduleOpenFunction kOpen = load_module();
     return kOpen != nullptr ? kOpen(&input, parent) : nullptr;
 }

@@ -24,14 +24,14 @@ namespace m = orvane::mortgage;
 
 namespace {
 
-const m::RepaymentInput kTwentyYears{"20", "6", "", "", "10"};
+const m::LoanInput kTwentyYears = m::loan_input({"20", "6", "", "", "10"});
 
 struct Fixture {
     std::unique_ptr<ScheduleWindow> window;
     QStringList messages;
     QString save_path;
 
-    explicit Fixture(const m::RepaymentInput& input = kTwentyYears)
+    explicit Fixture(const m::LoanInput& input = kTwentyYears)
         : window(std::make_unique<ScheduleWindow>(input)) {
         window->set_message_presenter(
             [this](QWidget*, const QString& text) { messages.append(text); });
@@ -109,7 +109,8 @@ void ScheduleWindowTest::tables_hold_every_month_and_totals() {
     QCOMPARE(QString::fromStdString(results.instalment_interest).toDouble(), instalment_interest);
     QCOMPARE(QString::fromStdString(results.principal_interest).toDouble(), principal_interest);
 
-    Fixture f({input[0].toStdString(), input[1].toStdString(), "", "", input[4].toStdString()});
+    Fixture f(m::loan_input(
+        {input[0].toStdString(), input[1].toStdString(), "", "", input[4].toStdString()}));
     for (const auto scheme : {m::Scheme::equal_instalment, m::Scheme::equal_principal}) {
         QCOMPARE(f.rows(scheme), months + 1);
         QCOMPARE(f.cell(scheme, 0, ScheduleModel::month), QStringLiteral("1"));
