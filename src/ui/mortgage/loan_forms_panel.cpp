@@ -61,10 +61,10 @@ void LoanFormsPanel::create_controls() {
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
 
-    kind_list_ =
-        make_list(this, "Combo_Kind",
-                  {QStringLiteral("商业贷款"), QStringLiteral("公积金贷款"), QStringLiteral("组合贷款")},
-                  QStringLiteral("贷款种类"));
+    kind_list_ = make_list(
+        this, "Combo_Kind",
+        {QStringLiteral("商业贷款"), QStringLiteral("公积金贷款"), QStringLiteral("组合贷款")},
+        QStringLiteral("贷款种类"));
     rate_form_list_ = make_list(this, "Combo_RateForm",
                                 {QStringLiteral("基准利率及浮动"), QStringLiteral("LPR加点")},
                                 QStringLiteral("利率方式"));
@@ -126,8 +126,9 @@ void LoanFormsPanel::create_controls() {
         parts->addWidget(part_names_[row], row + 1, 0);
         for (int column = 0; column < 4; ++column) {
             auto* figure = new QLabel(parts_table_);
-            figure->setObjectName(
-                QStringLiteral("L_Part%1_%2").arg(row + 1).arg(QLatin1String(figure_names[column])));
+            figure->setObjectName(QStringLiteral("L_Part%1_%2")
+                                      .arg(row + 1)
+                                      .arg(QLatin1String(figure_names[column])));
             figure->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             parts->addWidget(figure, row + 1, column + 1);
             part_figures_[row][column] = figure;
@@ -206,7 +207,7 @@ void LoanFormsPanel::show_results(const m::LoanResults& results) {
     const bool parts = results.parts.size() > 1;
     for (int row = 0; row < 2; ++row) {
         const m::LoanPart* part = parts ? &results.parts[static_cast<std::size_t>(row)] : nullptr;
-        part_names_[row]->setText(part == nullptr                      ? QString()
+        part_names_[row]->setText(part == nullptr                   ? QString()
                                   : part->kind == m::LoanKind::fund ? QStringLiteral("公积金部分")
                                                                     : QStringLiteral("商业部分"));
         const std::string* figures[] = {nullptr, nullptr, nullptr, nullptr};
@@ -243,8 +244,8 @@ QWidget* LoanFormsPanel::field(m::Field field) const {
 }
 
 QList<QWidget*> LoanFormsPanel::focus_chain() const {
-    return {kind_list_,       rate_form_list_, lpr_box_,   points_box_, fund_amount_box_,
-            fund_rate_box_,   price_check_,    price_box_, down_box_};
+    return {kind_list_,     rate_form_list_, lpr_box_,   points_box_, fund_amount_box_,
+            fund_rate_box_, price_check_,    price_box_, down_box_};
 }
 
 }  // namespace orvane
