@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QToolTip>
+#include <algorithm>
 #include <variant>
 
 #include "mortgage/loan.h"
@@ -292,6 +293,15 @@ void House::on_loan_forms_toggled(bool open) {
     loan_forms_->setVisible(open);
     setFixedSize(width, height);
     sync_classic_inputs();
+    // Grown downwards, the window moves up as far as it must to stay on the screen.
+    if (const QScreen* shown_on = screen(); open && shown_on != nullptr) {
+        const QRect area = shown_on->availableGeometry();
+        const int frame = frameGeometry().height() - geometry().height();
+        const int overflow = pos().y() + frame + height - (area.y() + area.height());
+        if (overflow > 0) {
+            move(pos().x(), std::max(area.y(), pos().y() - overflow));
+        }
+    }
 }
 
 // With the loan forms open, the classic boxes that the chosen forms do not read are disabled.
