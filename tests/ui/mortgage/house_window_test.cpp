@@ -465,6 +465,10 @@ void HouseWindowTest::function_keys_request_a_switch_data() {
     QTest::newRow("F1 in the tips box")
         << "T_TXT" << int(Qt::Key_F1) << int(CalculatorKind::standard) << 0;
     QTest::newRow("F7 does nothing here") << "T_lilv" << int(Qt::Key_F7) << -1 << 0;
+    QTest::newRow("F2 in the loan forms' points box")
+        << "T_BP" << int(Qt::Key_F2) << int(CalculatorKind::expression) << 0;
+    QTest::newRow("F1 on the loan kind list")
+        << "Combo_Kind" << int(Qt::Key_F1) << int(CalculatorKind::standard) << 0;
 }
 
 void HouseWindowTest::function_keys_request_a_switch() {
@@ -475,7 +479,12 @@ void HouseWindowTest::function_keys_request_a_switch() {
     Fixture f;
     QSignalSpy spy(f.house.get(), &House::switch_requested);
     auto* widget = f.get<QWidget>(field.toLatin1().constData());
+    if (f.get<QWidget>("Frame_Loan")->isAncestorOf(widget)) {
+        f.open_loan_forms();
+        f.apply({"Combo_RateForm=1"});
+    }
     widget->setFocus(Qt::TabFocusReason);
+    QCOMPARE(f.focused(), field);
     QTest::keyClick(widget, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
     if (target < 0) {
         QCOMPARE(spy.count(), 0);
