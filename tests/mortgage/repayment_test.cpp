@@ -399,6 +399,21 @@ const LoanFailureCase kLoanFailureCases[] = {
      remind("请输入公积金贷款利率。", m::Field::fund_rate)},
     {"CombinedBadFundRate", combined(base_loan("20", "4.2", "100"), "60", "3,1"),
      critical("您输入的公积金贷款利率似乎不正确，请检查后重新输入。")},
+    // The fund part's rate as LPR plus points: its messages name the fund part.
+    {"CombinedNoFundLpr",
+     [] {
+         auto in = combined(base_loan("20", "4.2", "100"), "60", "");
+         in.fund_rate.form = m::RateForm::lpr;
+         return in;
+     }(),
+     remind("请输入公积金贷款的贷款市场报价利率（LPR）。", m::Field::fund_lpr)},
+    {"CombinedFundPointsOutOfRange",
+     [] {
+         auto in = combined(base_loan("20", "4.2", "100"), "60", "");
+         in.fund_rate = {m::RateForm::lpr, "", "", "", "3.1", "2000"};
+         return in;
+     }(),
+     remind("公积金贷款的加点数须在 -1000 到 1000 个基点之间。", m::Field::fund_basis_points)},
     {"CombinedNoFundAmount", combined(base_loan("20", "4.2", "100"), "", "3.1"),
      remind("请输入公积金贷款金额。", m::Field::fund_amount)},
     {"CombinedFundAmountNotANumber", combined(base_loan("20", "4.2", "100"), "sixty", "3.1"),
