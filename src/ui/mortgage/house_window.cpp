@@ -463,10 +463,13 @@ void House::on_compute() {
         return;
     }
     show_results(std::get<m::LoanResults>(outcome));
-    // The plan needs figures in its range.
+    // The plan needs figures in its range; the disabled button's tip says why it is off.
     last_loan_ = input;
-    schedule_button_->setEnabled(
-        std::holds_alternative<std::vector<m::PartTerms>>(m::loan_part_terms(input)));
+    const auto terms = m::loan_part_terms(input);
+    const auto* beyond = std::get_if<m::PlanFailure>(&terms);
+    schedule_button_->setEnabled(std::holds_alternative<std::vector<m::PartTerms>>(terms));
+    schedule_button_->setToolTip(beyond != nullptr ? QString::fromStdString(beyond->message)
+                                                   : QString());
 }
 
 void House::show_failure(const mortgage::ValidationFailure& failure) {

@@ -582,11 +582,14 @@ void HouseWindowTest::schedule_button_opens_the_plan_of_the_last_loan() {
     f.compute();
     QVERIFY(f.messages.isEmpty());
     QVERIFY(!button->isEnabled());
+    QCOMPARE(button->toolTip(), QStringLiteral("贷款金额或利率超出还款明细的计算范围。"));
     f.choose("Combo_Youhui", 0);
 
     // Without a schedule window the press says so.
     f.type("T_Cash", QStringLiteral("10"));
     f.compute();
+    QVERIFY(button->isEnabled());
+    QVERIFY(button->toolTip().isEmpty());
     f.house->set_schedule_opener([](QWidget*, const orvane::mortgage::LoanInput&) {
         return static_cast<QWidget*>(nullptr);
     });
