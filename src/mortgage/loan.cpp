@@ -242,7 +242,7 @@ LoanOutcome compute_loan(const LoanInput& input) {
     out.years = *term_years(input.years);
     const double rate = monthly_rate(input.rate);
 
-    // The spec form's principal is amount x 10000 as typed; a loan from a price, and the
+    // A typed amount's principal is amount x 10000 as it always was; a loan from a price, and the
     // commercial part of a combined loan, are worked out in whole cents.
     double principal = 0;
     double total_cents = 0;

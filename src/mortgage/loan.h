@@ -47,7 +47,7 @@ struct LoanInput {
     std::string down_percent;
 };
 
-// The spec form's five texts as a loan: a commercial loan with the base-rate form.
+// The classic window's five texts as a loan: a commercial loan with the base-rate form.
 [[nodiscard]] LoanInput loan_input(const RepaymentInput& input);
 
 // One part of a loan: what it is, the working values its figures came from, the figures.
