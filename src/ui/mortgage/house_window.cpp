@@ -279,6 +279,10 @@ void House::create_controls() {
     connect(schedule_button_, &QPushButton::clicked, this, &House::on_schedule);
     connect(loan_forms_button_, &QPushButton::toggled, this, &House::on_loan_forms_toggled);
     connect(loan_forms_, &LoanFormsPanel::forms_changed, this, &House::sync_classic_inputs);
+    connect(loan_forms_, &LoanFormsPanel::lpr_focused, this,
+            [this] { tips_box_->setPlainText(tips_.lpr_tip()); });
+    connect(loan_forms_, &LoanFormsPanel::kind_focused, this,
+            [this] { tips_box_->setPlainText(tips_.combined_tip()); });
 }
 
 void House::on_loan_forms_toggled(bool open) {

@@ -2,9 +2,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <initializer_list>
 
 #include "ui/common/fonts.h"
 
@@ -150,6 +152,26 @@ void LoanFormsPanel::create_controls() {
         connect(list, &QComboBox::currentIndexChanged, this, &LoanFormsPanel::sync_enabled);
     }
     connect(price_check_, &QCheckBox::toggled, this, &LoanFormsPanel::sync_enabled);
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{kind_list_, rate_form_list_, lpr_box_, points_box_,
+                                         fund_amount_box_, fund_rate_box_}) {
+        field->installEventFilter(this);
+    }
+}
+
+bool LoanFormsPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        // Only a move of the focus counts, not the window or a popup handing it back.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (watched == rate_form_list_ || watched == lpr_box_ || watched == points_box_) {
+                emit lpr_focused();
+            } else {
+                emit kind_focused();
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // Only the boxes that the chosen forms read are enabled.

@@ -40,6 +40,12 @@ class LoanFormsPanel : public QWidget {
   signals:
     // The rate form or the price choice changed: the window enables its classic inputs.
     void forms_changed();
+    // The focus moved into the rate's boxes or into the loan kind's: the tips follow.
+    void lpr_focused();
+    void kind_focused();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void create_controls();

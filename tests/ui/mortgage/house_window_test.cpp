@@ -202,6 +202,11 @@ void HouseWindowTest::tips_follow_the_events_data() {
         << QStringList{"focus:T_lilv", "click:Label4"} << tips.base_rate_tip();
     QTest::newRow("click in a frame is not the background")
         << QStringList{"focus:Combo_Youhui", "click:Frame1"} << tips.float_tip();
+    QTest::newRow("LPR points focused") << QStringList{"open", "focus:T_BP"} << tips.lpr_tip();
+    QTest::newRow("fund part focused")
+        << QStringList{"open", "focus:T_FundCash"} << tips.combined_tip();
+    QTest::newRow("background after the loan forms")
+        << QStringList{"open", "focus:Combo_Kind", "background"} << tips.general();
 }
 
 void HouseWindowTest::tips_follow_the_events() {
@@ -210,7 +215,10 @@ void HouseWindowTest::tips_follow_the_events() {
     Fixture f;
     for (const QString& step : steps) {
         const QString target = step.section(':', 1);
-        if (step.startsWith("focus:")) {
+        if (step == "open") {
+            f.open_loan_forms();
+            f.apply({"Combo_Kind=2", "Combo_RateForm=1"});
+        } else if (step.startsWith("focus:")) {
             f.get<QWidget>(target.toLatin1().constData())->setFocus(Qt::TabFocusReason);
         } else if (step == "background") {
             // Between the term caption and the frames: no control there.
