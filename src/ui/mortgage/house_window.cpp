@@ -240,8 +240,6 @@ void House::create_controls() {
     loan_forms_button_->setObjectName(QStringLiteral("Cmd_Loan"));
     loan_forms_button_->setCheckable(true);
     place(loan_forms_button_, 180, 4140, 1635, 435);
-    loan_forms_ = new LoanFormsPanel(this);
-    loan_forms_->hide();
 
     for (QLabel* link : {standard_switch_, expression_switch_}) {
         link->setFont(ui_font(Face::sim_sun, 9));
@@ -278,14 +276,35 @@ void House::create_controls() {
     connect(compute_button_, &QPushButton::clicked, this, &House::on_compute);
     connect(schedule_button_, &QPushButton::clicked, this, &House::on_schedule);
     connect(loan_forms_button_, &QPushButton::toggled, this, &House::on_loan_forms_toggled);
+}
+
+// The loan forms are made when first opened, so that the classic window opens as fast as ever.
+void House::create_loan_forms() {
+    loan_forms_ = new LoanFormsPanel(this);
     connect(loan_forms_, &LoanFormsPanel::forms_changed, this, &House::sync_classic_inputs);
     connect(loan_forms_, &LoanFormsPanel::lpr_focused, this,
             [this] { tips_box_->setPlainText(tips_.lpr_tip()); });
     connect(loan_forms_, &LoanFormsPanel::kind_focused, this,
             [this] { tips_box_->setPlainText(tips_.combined_tip()); });
+    // F1 and F2 work there too, open lists included.
+    for (QWidget* child : loan_forms_->findChildren<QWidget*>()) {
+        child->installEventFilter(this);
+    }
+    for (QComboBox* list : loan_forms_->findChildren<QComboBox*>()) {
+        list->view()->installEventFilter(this);
+    }
+    // In reading order after their button, then on to 计算 as before.
+    QWidget* previous = loan_forms_button_;
+    for (QWidget* next : loan_forms_->focus_chain()) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 void House::on_loan_forms_toggled(bool open) {
+    if (open && loan_forms_ == nullptr) {
+        create_loan_forms();
+    }
     const int width = twips(kClientWidth);
     int height = twips(kClientHeight);
     if (open) {
@@ -294,7 +313,9 @@ void House::on_loan_forms_toggled(bool open) {
         loan_forms_->setGeometry(margin, height, width - 2 * margin, panel_height);
         height += panel_height + margin;
     }
-    loan_forms_->setVisible(open);
+    if (loan_forms_ != nullptr) {
+        loan_forms_->setVisible(open);
+    }
     setFixedSize(width, height);
     sync_classic_inputs();
     // Grown downwards, the window moves up as far as it must to stay on the screen.
@@ -310,7 +331,7 @@ void House::on_loan_forms_toggled(bool open) {
 
 // With the loan forms open, the classic boxes that the chosen forms do not read are disabled.
 void House::sync_classic_inputs() {
-    const bool open = loan_forms_button_->isChecked();
+    const bool open = loan_forms_button_->isChecked() && loan_forms_ != nullptr;
     const bool base_rate = !open || !loan_forms_->lpr_form();
     base_rate_box_->setEnabled(base_rate);
     float_direction_list_->setEnabled(base_rate);
@@ -323,7 +344,6 @@ void House::set_tab_order() {
     QList<QWidget*> order{compute_button_,       schedule_button_, term_list_,  base_rate_box_,
                           float_direction_list_, float_box_,       amount_box_, tips_box_,
                           loan_forms_button_};
-    order << loan_forms_->focus_chain();
     for (qsizetype i = 0; i + 1 < order.size(); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
@@ -334,7 +354,7 @@ void House::watch_keys_and_pointer() {
     for (QWidget* child : findChildren<QWidget*>()) {
         child->installEventFilter(this);
     }
-    for (QComboBox* list : findChildren<QComboBox*>()) {
+    for (QComboBox* list : {term_list_, float_direction_list_}) {
         list->view()->installEventFilter(this);
     }
     installEventFilter(this);
@@ -452,7 +472,7 @@ mortgage::LoanInput House::read_inputs() const {
          float_direction_list_->currentText().toStdString(), float_box_->text().toStdString(),
          amount_box_->text().toStdString()});
     // Closed, the loan forms are not read: the window computes the classic loan.
-    if (loan_forms_button_->isChecked()) {
+    if (loan_forms_ != nullptr && loan_forms_button_->isChecked()) {
         loan_forms_->fill(input);
     }
     return input;
@@ -482,7 +502,7 @@ void House::show_failure(const mortgage::ValidationFailure& failure) {
     present_message_(
         this, display_lines(failure.message), QString::fromStdString(failure.title),
         failure.icon == m::Icon::critical ? QMessageBox::Critical : QMessageBox::Warning);
-    QWidget* target = loan_forms_->field(failure.focus);
+    QWidget* target = loan_forms_ != nullptr ? loan_forms_->field(failure.focus) : nullptr;
     switch (failure.focus) {
         case m::Field::years:
             target = term_list_;
@@ -514,7 +534,9 @@ void House::show_results(const mortgage::LoanResults& results) {
     show_result(instalment_interest_, results.total.instalment_interest);
     show_result(principal_first_payment_, results.total.principal_payment);
     show_result(principal_interest_, results.total.principal_interest);
-    loan_forms_->show_results(results);
+    if (loan_forms_ != nullptr) {
+        loan_forms_->show_results(results);
+    }
 }
 
 // Opens the schedule of the loan last computed, in place of one already open.

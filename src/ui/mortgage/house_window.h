@@ -64,6 +64,7 @@ class House : public QWidget {
     void on_compute();
     void show_failure(const mortgage::ValidationFailure& failure);
     void show_results(const mortgage::LoanResults& results);
+    void create_loan_forms();
     void on_loan_forms_toggled(bool open);
     void sync_classic_inputs();
     [[nodiscard]] mortgage::LoanInput read_inputs() const;
@@ -102,7 +103,7 @@ class House : public QWidget {
     QLabel* standard_switch_ = nullptr;
     QLabel* expression_switch_ = nullptr;
     QPushButton* loan_forms_button_ = nullptr;
-    LoanFormsPanel* loan_forms_ = nullptr;
+    LoanFormsPanel* loan_forms_ = nullptr;  // made when first opened
 };
 
 }  // namespace orvane
