@@ -1,5 +1,6 @@
 // orvane-cli mortgage: the mortgage window's computation on the five input texts, or with
-// --schedule the month-by-month plan of both schemes as CSV.
+// --schedule the month-by-month plan of both schemes as CSV; also the LPR form, the
+// provident-fund and combined loans and a loan from the house price.
 #include <CLI/CLI.hpp>
 #include <cstdio>
 #include <iostream>
@@ -10,6 +11,8 @@
 #include <vector>
 
 #include "cli/command_registry.h"
+#include "mortgage/loan.h"
+#include "mortgage/loan_plan.h"
 #include "mortgage/repayment.h"
 #include "mortgage/schedule.h"
 #include "mortgage/schedule_csv.h"
@@ -60,66 +63,114 @@ struct ScheduleRequest {
     bool wanted = false;
     std::string prepay;
     std::string mode = "shorten";
+    std::string part = "commercial";
 };
 
+int fail(const std::string& message) {
+    std::cerr << terminal_lines(message) << '\n';
+    return 1;
+}
+
 // Prints the CSV of both plans; validation failures go to stderr with exit code 1.
-int print_schedule(const orvane::mortgage::RepaymentInput& input, const ScheduleRequest& request) {
+int print_schedule(const orvane::mortgage::LoanInput& input, const ScheduleRequest& request) {
     namespace m = orvane::mortgage;
-    const auto outcome = m::loan_terms(input);
+    const auto outcome = m::loan_part_terms(input);
     if (const auto* failure = std::get_if<m::ValidationFailure>(&outcome)) {
-        std::cerr << terminal_lines(failure->message) << '\n';
-        return 1;
+        return fail(failure->message);
     }
     if (const auto* failure = std::get_if<m::PlanFailure>(&outcome)) {
-        std::cerr << failure->message << '\n';
-        return 1;
+        return fail(failure->message);
     }
-    const auto& terms = std::get<m::LoanTerms>(outcome);
+    const auto& parts = std::get<std::vector<m::PartTerms>>(outcome);
+    const int months = parts.front().terms.months;
     std::optional<m::Prepayment> prepay;
     if (!request.prepay.empty()) {
         prepay = read_prepayment(request.prepay);
-        if (!prepay || prepay->month < 1 || prepay->month > terms.months) {
-            std::cerr
-                << "提前还款须写成 金额@月份：金额以元计（大于零，至多两位小数），月份为 1 到 "
-                << terms.months << "。\n";
-            return 1;
+        if (!prepay || prepay->month < 1 || prepay->month > months) {
+            return fail(
+                "提前还款须写成 金额@月份：金额以元计（大于零，至多两位小数），月份为 1 到 " +
+                std::to_string(months) + "。");
         }
         prepay->mode = request.mode == "reduce" ? m::PrepayMode::reduce : m::PrepayMode::shorten;
     }
-    std::vector<m::Plan> plans;
+    const auto part = request.part == "fund" ? m::LoanKind::fund : m::LoanKind::commercial;
+    std::vector<m::LoanPlan> plans;
     for (const auto scheme : {m::Scheme::equal_instalment, m::Scheme::equal_principal}) {
-        auto plan = prepay ? m::make_plan(terms, scheme, *prepay) : m::make_plan(terms, scheme);
+        auto plan = m::make_loan_plan(parts, scheme, prepay, part);
         if (!plan) {
-            std::cerr << m::kPlanOutOfRange << '\n';
-            return 1;
+            return fail(m::kPlanOutOfRange);
         }
         plans.push_back(std::move(*plan));
     }
-    std::cout << m::schedule_csv(plans, m::CsvStyle::terminal);
+    std::cout << m::loan_schedule_csv(plans, m::CsvStyle::terminal);
     return 0;
 }
 
+void print_results(const orvane::mortgage::RepaymentResults& results) {
+    std::cout << results.instalment_payment << '\n'
+              << results.instalment_interest << '\n'
+              << results.principal_payment << '\n'
+              << results.principal_interest << '\n';
+}
+
+const char* const kDescription =
+    "The mortgage calculator: prints the monthly payment and total interest of equal "
+    "instalments, then the first month's payment and total interest of equal principal, one "
+    "per line. A combined loan prints these four lines for the provident-fund part, then for "
+    "the commercial part, then their sum. With --price two more lines follow: the loan and "
+    "the down payment in yuan.";
+
 int run_mortgage(int argc, char** argv) {
     namespace m = orvane::mortgage;
-    CLI::App app{
-        "The mortgage calculator: prints the monthly payment and total interest of "
-        "equal instalments, then the first month's payment and total interest of "
-        "equal principal, one per line.",
-        "orvane-cli mortgage"};
-    m::RepaymentInput input;
+    CLI::App app{kDescription, "orvane-cli mortgage"};
+    m::LoanInput input;
     auto terms = m::term_items();
     terms.insert(terms.begin(), "");
     app.add_option("--years", input.years, "term in years: 5 to 30, or empty (none chosen)")
         ->check(CLI::IsMember(terms));
-    app.add_option("--rate", input.base_rate, "base rate in percent a year, as typed");
-    app.add_option("--direction", input.direction, "rate float: empty, 上浮 or 下浮")
-        ->check(CLI::IsMember({std::string(), std::string(m::kRaise), std::string(m::kLower)}));
-    app.add_option("--float", input.float_percent, "rate float in percent, as typed");
-    app.add_option("--amount", input.amount, "loan amount in units of 10,000 yuan, as typed");
+    auto* rate =
+        app.add_option("--rate", input.rate.base_rate, "base rate in percent a year, as typed");
+    auto* direction =
+        app.add_option("--direction", input.rate.direction, "rate float: empty, 上浮 or 下浮")
+            ->check(CLI::IsMember({std::string(), std::string(m::kRaise), std::string(m::kLower)}));
+    auto* float_option =
+        app.add_option("--float", input.rate.float_percent, "rate float in percent, as typed");
+    auto* lpr = app.add_option("--lpr", input.rate.lpr,
+                               "LPR in percent a year, as typed (instead of --rate)");
+    auto* points = app.add_option("--bp", input.rate.basis_points,
+                                  "basis points added to the LPR: a whole number, -1000 to 1000");
+    for (auto* option : {lpr, points}) {
+        option->excludes(rate)->excludes(direction)->excludes(float_option);
+    }
+    auto* amount = app.add_option(
+        "--amount", input.amount,
+        "loan amount in units of 10,000 yuan, as typed; of a combined loan, the whole loan");
+    std::string kind = "commercial";
+    app.add_option("--kind", kind,
+                   "commercial (the default), fund (provident fund) or combined (both parts)")
+        ->check(CLI::IsMember({"commercial", "fund", "combined"}));
+    auto* fund_amount = app.add_option(
+        "--fund-amount", input.fund_amount,
+        "combined: the provident-fund part in 10,000 yuan; the commercial part is the rest");
+    auto* fund_rate = app.add_option("--fund-rate", input.fund_rate.base_rate,
+                                     "combined: the provident-fund part's rate, percent a year");
+    auto* fund_lpr = app.add_option("--fund-lpr", input.fund_rate.lpr,
+                                    "combined: the provident-fund part's rate as LPR ...");
+    auto* fund_points =
+        app.add_option("--fund-bp", input.fund_rate.basis_points, "... plus basis points");
+    fund_lpr->excludes(fund_rate);
+    fund_points->excludes(fund_rate);
+    auto* price = app.add_option("--price", input.price,
+                                 "house price in 10,000 yuan: the loan is the price less the "
+                                 "down payment (instead of --amount)");
+    auto* down = app.add_option("--down", input.down_percent,
+                                "down payment in percent of the price (with --price)");
+    price->excludes(amount);
+    down->needs(price);
     ScheduleRequest schedule;
-    auto* schedule_flag = app.add_flag(
-        "--schedule", schedule.wanted,
-        "print the month-by-month plan of both schemes as CSV instead of the four results");
+    auto* schedule_flag =
+        app.add_flag("--schedule", schedule.wanted,
+                     "print the month-by-month plan of both schemes as CSV instead of the results");
     auto* prepay_option =
         app.add_option("--prepay", schedule.prepay,
                        "early repayment AMOUNT@MONTH: yuan paid on top of that month's payment")
@@ -129,6 +180,12 @@ int run_mortgage(int argc, char** argv) {
                    "term (reduce)")
         ->check(CLI::IsMember({"shorten", "reduce"}))
         ->needs(prepay_option);
+    auto* prepay_part =
+        app.add_option("--prepay-part", schedule.part,
+                       "combined: the part the early repayment goes to, commercial (the "
+                       "default) or fund")
+            ->check(CLI::IsMember({"commercial", "fund"}))
+            ->needs(prepay_option);
     try {
         auto args = with_empty_values(argc, argv);
         std::vector<char*> pointers;
@@ -136,24 +193,46 @@ int run_mortgage(int argc, char** argv) {
             pointers.push_back(arg.data());
         }
         app.parse(static_cast<int>(pointers.size()), pointers.data());
+        if (kind != "combined") {
+            for (const auto* option :
+                 {fund_amount, fund_rate, fund_lpr, fund_points, prepay_part}) {
+                if (option->count() > 0) {
+                    throw CLI::ValidationError(option->get_name(), "needs --kind combined");
+                }
+            }
+        }
     } catch (const CLI::ParseError& error) {
         const int code = app.exit(error);
         return code == 0 ? 0 : 2;
     }
+    input.kind = kind == "fund"       ? m::LoanKind::fund
+                 : kind == "combined" ? m::LoanKind::combined
+                                      : m::LoanKind::commercial;
+    if (lpr->count() > 0 || points->count() > 0) {
+        input.rate.form = m::RateForm::lpr;
+    }
+    if (fund_lpr->count() > 0 || fund_points->count() > 0) {
+        input.fund_rate.form = m::RateForm::lpr;
+    }
+    input.from_price = price->count() > 0;
 
     if (schedule.wanted) {
         return print_schedule(input, schedule);
     }
-    const auto outcome = m::compute_repayment(input);
+    const auto outcome = m::compute_loan(input);
     if (const auto* failure = std::get_if<m::ValidationFailure>(&outcome)) {
-        std::cerr << terminal_lines(failure->message) << '\n';
-        return 1;
+        return fail(failure->message);
     }
-    const auto& results = std::get<m::RepaymentResults>(outcome);
-    std::cout << results.instalment_payment << '\n'
-              << results.instalment_interest << '\n'
-              << results.principal_payment << '\n'
-              << results.principal_interest << '\n';
+    const auto& results = std::get<m::LoanResults>(outcome);
+    if (results.parts.size() > 1) {
+        for (const auto& part : results.parts) {
+            print_results(part.results);
+        }
+    }
+    print_results(results.total);
+    if (results.loan_amount && results.down_payment) {
+        std::cout << *results.loan_amount << '\n' << *results.down_payment << '\n';
+    }
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "mortgage/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <string>
@@ -59,6 +60,26 @@ std::optional<double> read_number(std::string_view text) {
         value = overflow ? std::numeric_limits<double>::infinity() : 0.0;
     } else if (error != std::errc{} || end != text.data() + text.size()) {
         return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+std::optional<int> read_whole_number(std::string_view text) {
+    constexpr int kCap = 1'000'000;
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    int value = 0;
+    for (const char c : text) {
+        if (!is_digit(c)) {
+            return std::nullopt;
+        }
+        value = std::min(kCap, value * 10 + (c - '0'));
     }
     return negative ? -value : value;
 }

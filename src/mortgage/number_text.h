@@ -15,4 +15,8 @@ bool is_base_rate_text(std::string_view text);
 // Magnitudes beyond the double range read as infinity, tiny ones as zero.
 std::optional<double> read_number(std::string_view text);
 
+// A whole number as typed: an optional "+" or "-", then ASCII digits only. Magnitudes beyond
+// a million read as a million, which every caller's range refuses.
+std::optional<int> read_whole_number(std::string_view text);
+
 }  // namespace orvane::mortgage

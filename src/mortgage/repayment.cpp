@@ -1,11 +1,9 @@
 #include "mortgage/repayment.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <optional>
 
-#include "mortgage/number_text.h"
+#include "mortgage/loan.h"
 #include "mortgage/result_text.h"
 
 namespace orvane::mortgage {
@@ -13,54 +11,6 @@ namespace {
 
 constexpr int kShortestTerm = 5;
 constexpr int kLongestTerm = 30;
-
-const char* const kReminder = "提醒";
-
-ValidationFailure reminder(std::string message, Field focus) {
-    return {std::move(message), kReminder, Icon::exclamation, focus};
-}
-
-// The term in years, or nothing when the text is not one of the list's items.
-std::optional<int> term_years(const std::string& text) {
-    const auto items = term_items();
-    if (std::find(items.begin(), items.end(), text) == items.end()) {
-        return std::nullopt;
-    }
-    return std::stoi(text);
-}
-
-// The first failing check in the window's fixed order, or nothing when every input is usable.
-std::optional<ValidationFailure> validate(const RepaymentInput& in) {
-    if (!term_years(in.years)) {
-        return reminder("请选择贷款期限。", Field::years);
-    }
-    if (in.base_rate.empty()) {
-        return reminder(
-            "请输入相应贷款的现行央行基准利率。请注意是基准利率，并注意是商业贷款还是公积金贷款。"
-            "\r\n\r\n如果银行给您的利率有浮动，请在利率浮动里输入相应的浮动额。",
-            Field::base_rate);
-    }
-    if (!is_base_rate_text(in.base_rate)) {
-        return ValidationFailure{"您输入的基准利率似乎不正确，请检查后重新输入。", "关键性错误",
-                                 Icon::critical, Field::unchanged};
-    }
-    if (in.amount.empty()) {
-        return reminder("请输入贷款金额。", Field::amount);
-    }
-    if (!read_number(in.amount)) {
-        return reminder("您输入的贷款金额不是有效的数字，请检查后重新输入。", Field::amount);
-    }
-    if (in.direction == kRaise || in.direction == kLower) {
-        if (in.float_percent.empty()) {
-            return reminder("请输入利率浮动的百分比。", Field::rate_float);
-        }
-        if (!read_number(in.float_percent)) {
-            return reminder("您输入的利率浮动不是有效的数字，请检查后重新输入。",
-                            Field::rate_float);
-        }
-    }
-    return std::nullopt;
-}
 
 std::string caption(double value) {
     return std::isfinite(value) ? result_text(value) : std::string(kNotComputable);
@@ -128,26 +78,19 @@ std::vector<std::string> term_items() {
     return items;
 }
 
-RepaymentOutcome compute_repayment(const RepaymentInput& input) {
-    if (auto failure = validate(input)) {
-        return *failure;
-    }
-    const int years = *term_years(input.years);
-    const double rate = *read_number(input.base_rate);
-
-    double monthly_rate = rate / 100 / 12;
-    if (input.direction == kRaise || input.direction == kLower) {
-        const double float_percent = *read_number(input.float_percent);
-        const double float_factor =
-            input.direction == kRaise ? float_percent / 100 + 1 : 1 - float_percent / 100;
-        monthly_rate = monthly_rate * float_factor;
-    }
-    const double principal = *read_number(input.amount) * 10000;
-
+RepaymentResults repayment_figures(double principal, double monthly_rate, int years) {
     RepaymentResults results;
     equal_instalments(principal, monthly_rate, years, results);
     equal_principal(principal, monthly_rate, years, results);
     return results;
+}
+
+RepaymentOutcome compute_repayment(const RepaymentInput& input) {
+    auto outcome = compute_loan(loan_input(input));
+    if (auto* failure = std::get_if<ValidationFailure>(&outcome)) {
+        return std::move(*failure);
+    }
+    return std::move(std::get<LoanResults>(outcome).total);
 }
 
 }  // namespace orvane::mortgage

@@ -28,7 +28,21 @@ struct RepaymentInput {
 enum class Icon { exclamation, critical };
 
 // The input control that receives the focus after a failure's message box.
-enum class Field { unchanged, years, base_rate, rate_float, amount };
+enum class Field {
+    unchanged,
+    years,
+    base_rate,
+    rate_float,
+    amount,
+    lpr,
+    basis_points,
+    fund_rate,
+    fund_lpr,
+    fund_basis_points,
+    fund_amount,
+    price,
+    down_percent,
+};
 
 struct ValidationFailure {
     std::string message;  // line breaks are CR LF pairs
@@ -55,5 +69,8 @@ using RepaymentOutcome = std::variant<ValidationFailure, RepaymentResults>;
 inline constexpr std::string_view kNotComputable = "无法计算";
 
 [[nodiscard]] RepaymentOutcome compute_repayment(const RepaymentInput& input);
+
+// The four captions of `principal` yuan over `years` at `monthly_rate`, both schemes.
+[[nodiscard]] RepaymentResults repayment_figures(double principal, double monthly_rate, int years);
 
 }  // namespace orvane::mortgage

@@ -3,8 +3,6 @@
 #include <cmath>
 #include <limits>
 
-#include "mortgage/number_text.h"
-
 namespace orvane::mortgage {
 namespace {
 
@@ -112,26 +110,13 @@ Totals Plan::totals() const {
     return sum;
 }
 
-TermsOutcome loan_terms(const RepaymentInput& input) {
-    const auto outcome = compute_repayment(input);
-    if (const auto* failure = std::get_if<ValidationFailure>(&outcome)) {
-        return *failure;
-    }
-    const auto& results = std::get<RepaymentResults>(outcome);
+std::variant<PlanFailure, LoanTerms> part_terms(const LoanPart& part, int years) {
     const PlanFailure out_of_range{kPlanOutOfRange};
-
-    // The same working values as compute_repayment, which has accepted every text here.
-    double monthly_rate = *read_number(input.base_rate) / 100 / 12;
-    if (input.direction == kRaise || input.direction == kLower) {
-        const double float_percent = *read_number(input.float_percent);
-        monthly_rate *=
-            input.direction == kRaise ? float_percent / 100 + 1 : 1 - float_percent / 100;
-    }
-    const auto rate = Decimal::from_double(monthly_rate);
-    const auto principal = Decimal::from_double(*read_number(input.amount) * 10000);
-    const auto payment = Decimal::parse(results.instalment_payment);
-    if (!rate || !principal || !payment || !(monthly_rate >= 0.0) ||
-        monthly_rate > kLargestMonthlyRate) {
+    const auto rate = Decimal::from_double(part.monthly_rate);
+    const auto principal = Decimal::from_double(part.principal);
+    const auto payment = Decimal::parse(part.results.instalment_payment);
+    if (!rate || !principal || !payment || !(part.monthly_rate >= 0.0) ||
+        part.monthly_rate > kLargestMonthlyRate) {
         return out_of_range;
     }
     const auto loan = multiply(round(*principal, 2), Decimal::from_int(100));
@@ -142,7 +127,7 @@ TermsOutcome loan_terms(const RepaymentInput& input) {
     LoanTerms terms;
     terms.loan = *loan_cents;
     terms.monthly_rate = *rate;
-    terms.months = std::stoi(input.years) * 12;
+    terms.months = years * 12;
     const auto payment_cents = multiply(*payment, Decimal::from_int(100));
     const auto share = whole_yuan_share(terms.loan, terms.months);
     if (!payment_cents.ok() || !share) {
@@ -151,6 +136,34 @@ TermsOutcome loan_terms(const RepaymentInput& input) {
     terms.instalment_payment = *whole_cents(payment_cents.value);
     terms.principal_share = *share;
     return terms;
+}
+
+PartTermsOutcome loan_part_terms(const LoanInput& input) {
+    const auto outcome = compute_loan(input);
+    if (const auto* failure = std::get_if<ValidationFailure>(&outcome)) {
+        return *failure;
+    }
+    const auto& results = std::get<LoanResults>(outcome);
+    std::vector<PartTerms> parts;
+    for (const auto& part : results.parts) {
+        auto terms = part_terms(part, results.years);
+        if (const auto* failure = std::get_if<PlanFailure>(&terms)) {
+            return *failure;
+        }
+        parts.push_back({part.kind, std::get<LoanTerms>(terms)});
+    }
+    return parts;
+}
+
+TermsOutcome loan_terms(const RepaymentInput& input) {
+    auto outcome = loan_part_terms(loan_input(input));
+    if (auto* failure = std::get_if<ValidationFailure>(&outcome)) {
+        return std::move(*failure);
+    }
+    if (auto* failure = std::get_if<PlanFailure>(&outcome)) {
+        return std::move(*failure);
+    }
+    return std::get<std::vector<PartTerms>>(outcome).front().terms;
 }
 
 std::optional<Plan> make_plan(const LoanTerms& terms, Scheme scheme) {

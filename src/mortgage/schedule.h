@@ -8,6 +8,7 @@
 #include <variant>
 #include <vector>
 
+#include "mortgage/loan.h"
 #include "mortgage/repayment.h"
 #include "numeric/decimal.h"
 
@@ -75,6 +76,17 @@ struct PlanFailure {
 // when the figures are beyond the plan's range, or the terms.
 using TermsOutcome = std::variant<ValidationFailure, PlanFailure, LoanTerms>;
 [[nodiscard]] TermsOutcome loan_terms(const RepaymentInput& input);
+
+// The terms of one part of a computed loan, or a PlanFailure beyond the plan's range.
+[[nodiscard]] std::variant<PlanFailure, LoanTerms> part_terms(const LoanPart& part, int years);
+
+// Every part of a loan with its terms, in the order of LoanResults::parts.
+struct PartTerms {
+    LoanKind kind = LoanKind::commercial;
+    LoanTerms terms;
+};
+using PartTermsOutcome = std::variant<ValidationFailure, PlanFailure, std::vector<PartTerms>>;
+[[nodiscard]] PartTermsOutcome loan_part_terms(const LoanInput& input);
 
 // The plan of `scheme` without an early repayment; nullopt when an amount leaves the range
 // of the cent arithmetic.

@@ -50,11 +50,35 @@ expect 1 "" "您输入的基准利率似乎不正确" -- --years 20 --rate --amo
 expect 1 "" "贷款金额不是有效的数字" -- --years 20 --rate 6 --amount -abc
 expect 1 "" "贷款金额不是有效的数字" -- --years 20 --rate 6 --amount -
 expect 0 "699.23|67815.71|891.67|57192.09" "" -- --years 20 --rate 6 --direction 上浮 --float -5 --amount 10
-expect 0 "-716.43|-71943.45|-916.67|-60202.2" "" -- --years 20 --rate 6 --amount -10
+expect 1 "" "贷款金额必须大于零。" -- --years 20 --rate 6 --amount -10
+expect 1 "" "贷款金额必须大于零。" -- --years 20 --rate 6 --amount 0
+
+# The LPR form: LPR plus basis points, four lines as ever (3.95 - 20 bp = 3.75 %).
+expect 0 "5928.88|422931.96|7291.67|376532.62" "" -- --years 20 --lpr 3.95 --bp -20 --amount 100
+expect 0 "5928.88|422931.96|7291.67|376532.62" "" -- --years 20 --rate 3.75 --amount 100
+expect 1 "" "请输入加点数" -- --years 20 --lpr 3.95 --amount 100
+expect 1 "" "请输入贷款市场报价利率（LPR）。" -- --years 20 --bp 10 --amount 100
+expect 1 "" "加点数须在 -1000 到 1000 个基点之间。" -- --years 20 --lpr 3.95 --bp 1001 --amount 100
+expect 1 "" "您输入的加点数似乎不正确" -- --years 20 --lpr 3.95 --bp 1.5 --amount 100
+expect 1 "" "LPR加点后的利率为负数" -- --years 20 --lpr 3.95 --bp -400 --amount 100
+# Kinds: a provident-fund loan alone; a combined loan prints the fund part, the commercial
+# part, then their sum, four lines each.
+expect 0 "3416.95|115051.32|3965.28|107460.25" "" -- --kind fund --years 15 --rate 2.85 --amount 50
+expect 0 "2562.1|322355.42|3216.67|279719.36|1829.84|258741.77|2327.78|219630.17|4391.94|581097.19|5544.45|499349.53" "" -- \
+    --kind combined --years 30 --lpr 3.95 --bp -30 --amount 100 --fund-amount 60 --fund-rate 3.1
+expect 0 "2562.1|322355.42|3216.67|279719.36|1829.84|258741.77|2327.78|219630.17|4391.94|581097.19|5544.45|499349.53" "" -- \
+    --kind combined --years 30 --rate 3.65 --amount 100 --fund-amount 60 --fund-lpr 3.6 --fund-bp -50
+expect 1 "" "请输入公积金贷款金额。" -- --kind combined --years 30 --rate 3.65 --amount 100 --fund-rate 3.1
+expect 1 "" "公积金贷款金额须小于贷款总额" -- --kind combined --years 30 --rate 3.65 --amount 100 --fund-amount 100 --fund-rate 3.1
+# From the price: the results, then the loan and the down payment in yuan.
+expect 0 "11317.79|1295336.6|14350|1106175|2100000|900000" "" -- --years 25 --rate 4.2 --price 300 --down 30
+expect 1 "" "请输入首付比例。" -- --years 25 --rate 4.2 --price 300
+expect 1 "" "首付比例须不小于 0 且小于 100" -- --years 25 --rate 4.2 --price 300 --down 100
+expect 1 "" "房屋总价必须大于零。" -- --years 25 --rate 4.2 --price -300 --down 30
 
 # The plan: the first rows, validation failures and the early-repayment checks.
 expect 1 "" "请选择贷款期限。" -- --schedule --rate 6 --amount 10
-expect 1 "" "超出还款明细的计算范围" -- --schedule --years 20 --rate 6 --amount -10
+expect 1 "" "贷款金额必须大于零。" -- --schedule --years 20 --rate 6 --amount -10
 expect 1 "" "超出还款明细的计算范围" -- --schedule --years 20 --rate 6 --direction 下浮 --float 150 --amount 10
 expect 1 "" "月份为 1 到 240" -- --schedule --years 20 --rate 6 --amount 10 --prepay 20000@0
 expect 1 "" "月份为 1 到 240" -- --schedule --years 20 --rate 6 --amount 10 --prepay 20000@241
@@ -72,6 +96,13 @@ expect 2 "" "--years" -- --years
 expect 2 "" "--years" -- --years 40 --rate 6 --amount 10
 expect 2 "" "--direction" -- --years 20 --rate 6 --direction up --amount 10
 expect 2 "" "extra-argument" -- extra-argument
+expect 2 "" "--lpr" -- --years 20 --rate 6 --lpr 3.95 --bp 0 --amount 10
+expect 2 "" "--price" -- --years 20 --rate 6 --amount 10 --price 300 --down 30
+expect 2 "" "--down" -- --years 20 --rate 6 --amount 10 --down 30
+expect 2 "" "--kind combined" -- --years 20 --rate 6 --amount 10 --fund-amount 3
+expect 2 "" "--kind" -- --kind mixed --years 20 --rate 6 --amount 10
+expect 2 "" "--fund-rate" -- --kind combined --years 20 --rate 6 --amount 10 --fund-amount 3 --fund-rate 3 --fund-lpr 3
+expect 2 "" "--kind combined" -- --schedule --years 20 --rate 6 --amount 10 --prepay 1@2 --prepay-part fund
 
 # The empty-rate message keeps its blank line between the two sentences.
 "$cli" mortgage --years 20 --amount 10 >"$out" 2>"$err"
@@ -149,6 +180,28 @@ $1 == "equal_principal" && $2 == 13 && $4 != "329.00" { bad = "share " $4 }' \
 schedule_check "prepay all" "$plan_rules"'
 function check() { return (months["equal_instalment"] == 3 && months["equal_principal"] == 3) ? "" : "months" }' \
     --years 5 --rate 4 --amount 1 --prepay 999999@3
+
+# A combined plan: the sum's columns, then the fund part's and the commercial part's; the
+# sum balances row by row, equals the parts, repays 1,000,000 and ends at 0.00; the early
+# repayment goes to the fund part only.
+combined_rules='
+NR == 1 { if ($0 != "scheme,month,payment,principal,interest,balance,fund_payment,fund_principal,fund_interest,fund_balance,commercial_payment,commercial_principal,commercial_interest,commercial_balance") bad = "header " $0; next }
+{
+    if ($1 != scheme) { if (scheme != "" && last != "0.00") bad = scheme " ends at " last; scheme = $1 }
+    if (sprintf("%.2f", $4 + $5) != $3) bad = "row " NR " does not balance"
+    for (i = 3; i <= 6; i++) if (sprintf("%.2f", $(i + 4) + $(i + 8)) != $i) bad = "row " NR " column " i " is not the parts"
+    paid[$1] += $4; fund[$1] += $8; last = $6
+    if ($2 == 12 && $1 == "equal_instalment" && $8 < 100000) bad = "no early repayment in the fund part: " $8
+    if ($2 == 12 && $1 == "equal_instalment" && $12 > 10000) bad = "early repayment in the commercial part: " $12
+}
+END {
+    if (last != "0.00") bad = "ends at " last
+    for (s in paid) if (sprintf("%.2f", paid[s]) != "1000000.00") bad = s " repays " paid[s]
+    for (s in fund) if (sprintf("%.2f", fund[s]) != "600000.00") bad = s " fund repays " fund[s]
+    print (bad == "" ? "ok" : bad)
+}'
+schedule_check "combined" "$combined_rules" --kind combined --years 30 --lpr 3.95 --bp -30 \
+    --amount 100 --fund-amount 60 --fund-rate 3.1 --prepay 100000@12 --prepay-part fund
 
 [ "$failures" = 0 ] && echo "all cases passed"
 exit "$failures"

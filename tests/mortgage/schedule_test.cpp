@@ -1,9 +1,13 @@
 #include "mortgage/schedule.h"
+#include "mortgage/axis_scale.h"
+#include "mortgage/loan_plan.h"
 #include "mortgage/schedule_csv.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <optional>
 #include <variant>
 
 namespace m = orvane::mortgage;
@@ -256,15 +260,190 @@ TEST(PrepayBounds, MonthOutsideThePlan) {
 }
 
 TEST(LoanTerms, Failures) {
-    EXPECT_TRUE(
-        std::holds_alternative<m::ValidationFailure>(m::loan_terms({"", "6", "", "", "10"})));
     for (const m::RepaymentInput& input : std::initializer_list<m::RepaymentInput>{
-             {"20", "6", "", "", "-10"},
-             {"20", "6", "", "", "0"},
+             {"", "6", "", "", "10"}, {"20", "6", "", "", "-10"}, {"20", "6", "", "", "0"}}) {
+        EXPECT_TRUE(std::holds_alternative<m::ValidationFailure>(m::loan_terms(input)))
+            << input.amount;
+    }
+    for (const m::RepaymentInput& input : std::initializer_list<m::RepaymentInput>{
              {"20", "6", "下浮", "150", "10"},
              {"20", "6", "", "", "200000000"},
          }) {
         EXPECT_TRUE(std::holds_alternative<m::PlanFailure>(m::loan_terms(input))) << input.amount;
+    }
+}
+
+// --- Loans of several parts ---------------------------------------------------------------
+
+// 1,000,000 in all: 600,000 provident fund at 3.1 %, the rest commercial at LPR 3.95 - 30 bp.
+m::LoanInput combined_loan(const char* years) {
+    m::LoanInput in;
+    in.years = years;
+    in.kind = m::LoanKind::combined;
+    in.rate.form = m::RateForm::lpr;
+    in.rate.lpr = "3.95";
+    in.rate.basis_points = "-30";
+    in.amount = "100";
+    in.fund_amount = "60";
+    in.fund_rate.base_rate = "3.1";
+    return in;
+}
+
+std::vector<m::PartTerms> parts_of(const m::LoanInput& input) {
+    auto outcome = m::loan_part_terms(input);
+    if (!std::holds_alternative<std::vector<m::PartTerms>>(outcome)) {
+        ADD_FAILURE() << "no terms";
+        return {};
+    }
+    return std::get<std::vector<m::PartTerms>>(outcome);
+}
+
+struct CombinedCase {
+    const char* name;
+    const char* years;
+    std::optional<m::Prepayment> prepay;
+    m::LoanKind prepay_part;
+};
+
+class CombinedPlanTest : public ::testing::TestWithParam<CombinedCase> {};
+
+// Every row of the sum balances and is the sum of the parts' rows of that month; the
+// principal repays the whole loan and the plan ends at 0.00; a part that has ended adds
+// nothing; an early repayment changes only the part it goes to.
+TEST_P(CombinedPlanTest, SumIsThePartsMonthByMonth) {
+    const auto& c = GetParam();
+    const auto parts = parts_of(combined_loan(c.years));
+    ASSERT_EQ(parts.size(), 2u);
+    EXPECT_EQ(parts[0].terms.loan, 60'000'000);
+    EXPECT_EQ(parts[1].terms.loan, 40'000'000);
+    for (const auto scheme : {m::Scheme::equal_instalment, m::Scheme::equal_principal}) {
+        SCOPED_TRACE(scheme == m::Scheme::equal_instalment ? "equal instalment" : "principal");
+        const auto loan = m::make_loan_plan(parts, scheme, c.prepay, c.prepay_part);
+        ASSERT_TRUE(loan);
+        ASSERT_EQ(loan->parts.size(), 2u);
+        std::int64_t owed = 100'000'000;
+        for (std::size_t i = 0; i < loan->total.rows.size(); ++i) {
+            const auto& row = loan->total.rows[i];
+            ASSERT_EQ(row.month, static_cast<int>(i) + 1);
+            ASSERT_EQ(row.payment, row.principal + row.interest) << "month " << row.month;
+            owed -= row.principal;
+            ASSERT_EQ(row.balance, owed) << "month " << row.month;
+            m::ScheduleRow sum{row.month};
+            for (const auto& part : loan->parts) {
+                if (i < part.plan.rows.size()) {
+                    sum.payment += part.plan.rows[i].payment;
+                    sum.principal += part.plan.rows[i].principal;
+                    sum.interest += part.plan.rows[i].interest;
+                    sum.balance += part.plan.rows[i].balance;
+                }
+            }
+            ASSERT_EQ(row, sum);
+        }
+        EXPECT_EQ(loan->total.rows.back().balance, 0);
+        EXPECT_EQ(loan->total.totals().principal, 100'000'000);
+        std::int64_t prepaid = 0;
+        for (const auto& part : loan->parts) {
+            const auto& terms = part.kind == m::LoanKind::fund ? parts[0].terms : parts[1].terms;
+            const bool target = c.prepay && part.kind == c.prepay_part;
+            const auto alone =
+                target ? m::make_plan(terms, scheme, *c.prepay) : m::make_plan(terms, scheme);
+            EXPECT_EQ(part.plan.rows, alone->rows);
+            EXPECT_EQ(part.plan.prepaid, target ? alone->prepaid : 0);
+            prepaid += alone->prepaid;
+        }
+        // What the part still owed caps the early repayment.
+        EXPECT_EQ(loan->total.prepaid, prepaid);
+        EXPECT_LE(prepaid, c.prepay ? c.prepay->amount : 0);
+    }
+}
+
+const CombinedCase kCombinedCases[] = {
+    {"ThirtyYears", "30", std::nullopt, m::LoanKind::commercial},
+    {"FiveYears", "5", std::nullopt, m::LoanKind::commercial},
+    {"PrepayCommercialShorten", "30", m::Prepayment{10'000'000, 24, m::PrepayMode::shorten},
+     m::LoanKind::commercial},
+    {"PrepayFundReduce", "30", m::Prepayment{10'000'000, 24, m::PrepayMode::reduce},
+     m::LoanKind::fund},
+    // The commercial part repaid at once: the fund part runs on alone.
+    {"PrepayAllOfThePart", "20", m::Prepayment{39'000'000, 12, m::PrepayMode::shorten},
+     m::LoanKind::commercial},
+};
+
+INSTANTIATE_TEST_SUITE_P(Combined, CombinedPlanTest, ::testing::ValuesIn(kCombinedCases),
+                         [](const auto& info) { return info.param.name; });
+
+TEST(CombinedPlan, PrepaidPartEndsEarlyAndTheSumRunsOn) {
+    const auto parts = parts_of(combined_loan("20"));
+    const auto loan = m::make_loan_plan(parts, m::Scheme::equal_instalment,
+                                        m::Prepayment{39'000'000, 12, m::PrepayMode::shorten},
+                                        m::LoanKind::commercial);
+    ASSERT_TRUE(loan);
+    EXPECT_LT(loan->parts[1].plan.rows.size(), 240u);
+    EXPECT_EQ(loan->parts[0].plan.rows.size(), 240u);
+    EXPECT_EQ(loan->total.rows.size(), 240u);
+    // A one-part loan takes its early repayment whatever part is named.
+    const auto single = parts_of(m::loan_input({"20", "6", "", "", "10"}));
+    const auto plan =
+        m::make_loan_plan(single, m::Scheme::equal_instalment,
+                          m::Prepayment{2'000'000, 12, m::PrepayMode::shorten}, m::LoanKind::fund);
+    ASSERT_TRUE(plan);
+    EXPECT_EQ(plan->total.rows.size(), 168u);
+}
+
+TEST(CombinedPlan, CsvHasThePartColumns) {
+    m::Plan fund{m::Scheme::equal_instalment, {{1, 300, 200, 100, 800}, {2, 900, 800, 100, 0}}};
+    m::Plan commercial{m::Scheme::equal_instalment, {{1, 1500, 1000, 500, 0}}};
+    const m::LoanPlan loan{
+        m::sum_of({{m::LoanKind::fund, fund}, {m::LoanKind::commercial, commercial}}),
+        {{m::LoanKind::fund, fund}, {m::LoanKind::commercial, commercial}}};
+    EXPECT_EQ(m::loan_schedule_csv({loan}, m::CsvStyle::terminal),
+              "scheme,month,payment,principal,interest,balance,fund_payment,fund_principal,"
+              "fund_interest,fund_balance,commercial_payment,commercial_principal,"
+              "commercial_interest,commercial_balance\n"
+              "equal_instalment,1,18.00,12.00,6.00,8.00,3.00,2.00,1.00,8.00,15.00,10.00,5.00,0.00\n"
+              "equal_instalment,2,9.00,8.00,1.00,0.00,9.00,8.00,1.00,0.00,0.00,0.00,0.00,0.00\n");
+    EXPECT_TRUE(m::loan_schedule_csv({loan}, m::CsvStyle::spreadsheet)
+                    .starts_with("\xEF\xBB\xBF还款方式,期数,月供,本金,利息,剩余本金,公积金月供,"
+                                 "公积金本金,公积金利息,公积金剩余本金,商业月供,商业本金,商业利息,"
+                                 "商业剩余本金\r\n"));
+}
+
+// Chart axes: short labels that differ from each other, the unit keeping the numbers small.
+TEST(AxisScale, ShortDistinctLabels) {
+    const struct {
+        double largest;  // yuan
+        const char* unit;
+        double upper;
+        int decimals;
+    } rows[] = {
+        {1.0, "元", 1.0, 1},            // a one-yuan loan: 0.0 0.2 ... 1.0, not all "0.0"
+        {0.01, "元", 0.01, 3},          // one cent
+        {716.43, "元", 800, 0},         // 0 200 400 600 800
+        {100000, "万元", 10, 1},        // 0.0 2.5 ... 10.0
+        {1'500'000, "万元", 150, 0},    // 0 50 100 150
+        {15'000'000, "万元", 1500, 0},  // 0 500 1000 1500
+        {9'999, "元", 10'000, 0},       // 0 ... 10000: still under five digits
+        {1e10, "亿元", 100, 0},         // the largest loan a plan takes
+        {0, "元", 1, 1},
+    };
+    for (const auto& row : rows) {
+        const auto scale = m::axis_scale(row.largest);
+        SCOPED_TRACE(row.largest);
+        EXPECT_EQ(scale.unit, row.unit);
+        EXPECT_GE(scale.upper * scale.divisor, row.largest);
+        EXPECT_LE(scale.tick_count(), 8);
+        EXPECT_GE(scale.tick_count(), 2);
+        // Every label printed as the chart prints it: distinct and at most six characters.
+        std::vector<std::string> labels;
+        for (int i = 0; i < scale.tick_count(); ++i) {
+            char text[64];
+            std::snprintf(text, sizeof text, "%.*f", scale.decimals, i * scale.step);
+            labels.emplace_back(text);
+            EXPECT_LE(labels.back().size(), 6u) << labels.back();
+        }
+        for (std::size_t i = 1; i < labels.size(); ++i) {
+            EXPECT_NE(labels[i], labels[i - 1]);
+        }
     }
 }
 

@@ -12,6 +12,8 @@ struct HouseTips {
     QString float_rate;
     QString credit;
     QString base_rate;
+    QString lpr;       // the LPR and its basis points
+    QString combined;  // the loan kinds and a combined loan's parts
 
     static HouseTips build();
 
@@ -21,6 +23,8 @@ struct HouseTips {
     QString general() const { return indent + intro + schemes; }
     QString base_rate_tip() const { return indent + base_rate; }
     QString float_tip() const { return indent + float_rate; }
+    QString lpr_tip() const { return indent + lpr; }
+    QString combined_tip() const { return indent + combined; }
 };
 
 }  // namespace orvane::mortgage

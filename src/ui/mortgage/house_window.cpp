@@ -15,13 +15,15 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QToolTip>
+#include <algorithm>
 #include <variant>
 
-#include "mortgage/repayment.h"
+#include "mortgage/loan.h"
 #include "mortgage/schedule.h"
 #include "ui/common/calculator_switch.h"
 #include "ui/common/fonts.h"
 #include "ui/common/twips.h"
+#include "ui/mortgage/loan_forms_panel.h"
 #include "ui/mortgage/schedule_module.h"
 
 namespace orvane {
@@ -32,6 +34,12 @@ constexpr int kClientWidth = 9915;
 constexpr int kClientHeight = 4725;
 constexpr int kOuterWidth = 10035;
 constexpr int kOuterHeight = 5205;
+
+// The margin around the loan forms, which open below the classic window.
+constexpr int kLoanFormsMargin = 180;
+
+constexpr double kResultPoints = 21.75;
+constexpr double kSmallestResultPoints = 6;
 
 const QColor kDarkBlue(0, 0, 192);
 const QColor kDarkRed(192, 0, 0);
@@ -77,6 +85,20 @@ QComboBox* make_list(QWidget* parent, const char* name, const QStringList& items
     list->setGeometry(px_from_twips(left), px_from_twips(top), px_from_twips(width),
                       list->sizeHint().height());
     return list;
+}
+
+// A result caption is never cut: a text wider than its label (a result in exponent form)
+// gets a smaller font.
+void show_result(QLabel* label, const std::string& text) {
+    label->setText(QString::fromStdString(text));
+    QFont font = label->font();
+    font.setPointSizeF(kResultPoints);
+    const int room = label->contentsRect().width();
+    while (QFontMetrics(font).horizontalAdvance(label->text()) > room &&
+           font.pointSizeF() > kSmallestResultPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    label->setFont(font);
 }
 
 QString spaces(int count) {
@@ -216,6 +238,12 @@ void House::create_controls() {
     place(standard_switch_, 6360, 4140, 1395, 195);
     expression_switch_ = make_label(this, "L_BDS", QStringLiteral("F2 = 表达式计算器"));
     place(expression_switch_, 8160, 4140, 1575, 195);
+    // Opens the loan forms below; the window grows to hold them.
+    loan_forms_button_ = new QPushButton(QStringLiteral("贷款方式(&K)"), this);
+    loan_forms_button_->setObjectName(QStringLiteral("Cmd_Loan"));
+    loan_forms_button_->setCheckable(true);
+    place(loan_forms_button_, 180, 4140, 1635, 435);
+
     for (QLabel* link : {standard_switch_, expression_switch_}) {
         link->setFont(ui_font(Face::sim_sun, 9));
         link->setMouseTracking(true);
@@ -250,12 +278,76 @@ void House::create_controls() {
     connect(float_direction_list_, &QComboBox::currentIndexChanged, this, &House::sync_float_box);
     connect(compute_button_, &QPushButton::clicked, this, &House::on_compute);
     connect(schedule_button_, &QPushButton::clicked, this, &House::on_schedule);
+    connect(loan_forms_button_, &QPushButton::toggled, this, &House::on_loan_forms_toggled);
+}
+
+// The loan forms are made when first opened, so that the classic window opens as fast as ever.
+void House::create_loan_forms() {
+    loan_forms_ = new LoanFormsPanel(this);
+    connect(loan_forms_, &LoanFormsPanel::forms_changed, this, &House::sync_classic_inputs);
+    connect(loan_forms_, &LoanFormsPanel::lpr_focused, this,
+            [this] { tips_box_->setPlainText(tips_.lpr_tip()); });
+    connect(loan_forms_, &LoanFormsPanel::kind_focused, this,
+            [this] { tips_box_->setPlainText(tips_.combined_tip()); });
+    // F1 and F2 work there too, open lists included.
+    for (QWidget* child : loan_forms_->findChildren<QWidget*>()) {
+        child->installEventFilter(this);
+    }
+    for (QComboBox* list : loan_forms_->findChildren<QComboBox*>()) {
+        list->view()->installEventFilter(this);
+    }
+    // In reading order after their button, then on to 计算 as before.
+    QWidget* previous = loan_forms_button_;
+    for (QWidget* next : loan_forms_->focus_chain()) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void House::on_loan_forms_toggled(bool open) {
+    if (open && loan_forms_ == nullptr) {
+        create_loan_forms();
+    }
+    const int width = twips(kClientWidth);
+    int height = twips(kClientHeight);
+    if (open) {
+        const int margin = twips(kLoanFormsMargin);
+        const int panel_height = loan_forms_->sizeHint().height();
+        loan_forms_->setGeometry(margin, height, width - 2 * margin, panel_height);
+        height += panel_height + margin;
+    }
+    if (loan_forms_ != nullptr) {
+        loan_forms_->setVisible(open);
+    }
+    setFixedSize(width, height);
+    sync_classic_inputs();
+    // Grown downwards, the window moves up as far as it must to stay on the screen.
+    if (const QScreen* shown_on = screen(); open && shown_on != nullptr) {
+        const QRect area = shown_on->availableGeometry();
+        const int frame = frameGeometry().height() - geometry().height();
+        const int overflow = pos().y() + frame + height - (area.y() + area.height());
+        if (overflow > 0) {
+            move(pos().x(), std::max(area.y(), pos().y() - overflow));
+        }
+    }
+}
+
+// With the loan forms open, the classic boxes that the chosen forms do not read are disabled.
+void House::sync_classic_inputs() {
+    const bool open = loan_forms_button_->isChecked() && loan_forms_ != nullptr;
+    const bool base_rate = !open || !loan_forms_->lpr_form();
+    base_rate_box_->setEnabled(base_rate);
+    float_direction_list_->setEnabled(base_rate);
+    float_box_->setEnabled(base_rate && !float_direction_list_->currentText().isEmpty());
+    amount_box_->setEnabled(!open || !loan_forms_->from_price());
 }
 
 void House::set_tab_order() {
-    QWidget* const order[] = {compute_button_,       schedule_button_, term_list_,  base_rate_box_,
-                              float_direction_list_, float_box_,       amount_box_, tips_box_};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+    // The loan forms come after the classic inputs: the button, then its part in reading order.
+    QList<QWidget*> order{compute_button_,       schedule_button_, term_list_,  base_rate_box_,
+                          float_direction_list_, float_box_,       amount_box_, tips_box_,
+                          loan_forms_button_};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
 }
@@ -375,54 +467,77 @@ void House::sync_float_box() {
     float_box_->setEnabled(direction);
 }
 
+mortgage::LoanInput House::read_inputs() const {
+    mortgage::LoanInput input = mortgage::loan_input(
+        {term_list_->currentText().toStdString(), base_rate_box_->text().toStdString(),
+         float_direction_list_->currentText().toStdString(), float_box_->text().toStdString(),
+         amount_box_->text().toStdString()});
+    // Closed, the loan forms are not read: the window computes the classic loan.
+    if (loan_forms_ != nullptr && loan_forms_button_->isChecked()) {
+        loan_forms_->fill(input);
+    }
+    return input;
+}
+
 void House::on_compute() {
     namespace m = mortgage;
-    const m::RepaymentInput input{
-        term_list_->currentText().toStdString(), base_rate_box_->text().toStdString(),
-        float_direction_list_->currentText().toStdString(), float_box_->text().toStdString(),
-        amount_box_->text().toStdString()};
-    const auto outcome = m::compute_repayment(input);
-
+    const m::LoanInput input = read_inputs();
+    const auto outcome = m::compute_loan(input);
     if (const auto* failure = std::get_if<m::ValidationFailure>(&outcome)) {
-        QWidget* const focus_before = focusWidget();
-        present_message_(
-            this, display_lines(failure->message), QString::fromStdString(failure->title),
-            failure->icon == m::Icon::critical ? QMessageBox::Critical : QMessageBox::Warning);
-        QWidget* target = nullptr;
-        switch (failure->focus) {
-            case m::Field::years:
-                target = term_list_;
-                break;
-            case m::Field::base_rate:
-                target = base_rate_box_;
-                break;
-            case m::Field::rate_float:
-                target = float_box_;
-                break;
-            case m::Field::amount:
-                target = amount_box_;
-                break;
-            case m::Field::unchanged:
-                break;
-        }
-        if (target != nullptr) {
-            target->setFocus(Qt::OtherFocusReason);
-            // While the message box was up the window was inactive, so the focus arrives as a
-            // window activation, which the tips ignore: the move is this one.
-            if (target == base_rate_box_ && focus_before != target) {
-                tips_box_->setPlainText(tips_.base_rate_tip());
-            }
-        }
+        show_failure(*failure);
         return;
     }
-    const auto& results = std::get<m::RepaymentResults>(outcome);
-    instalment_payment_->setText(QString::fromStdString(results.instalment_payment));
-    instalment_interest_->setText(QString::fromStdString(results.instalment_interest));
-    principal_first_payment_->setText(QString::fromStdString(results.principal_payment));
-    principal_interest_->setText(QString::fromStdString(results.principal_interest));
-    // The plan needs figures in its range (a negative amount, for one, has none).
+    show_results(std::get<m::LoanResults>(outcome));
+    // The plan needs figures in its range; the disabled button's tip says why it is off.
     last_loan_ = input;
-    schedule_button_->setEnabled(std::holds_alternative<m::LoanTerms>(m::loan_terms(input)));
+    const auto terms = m::loan_part_terms(input);
+    const auto* beyond = std::get_if<m::PlanFailure>(&terms);
+    schedule_button_->setEnabled(std::holds_alternative<std::vector<m::PartTerms>>(terms));
+    schedule_button_->setToolTip(beyond != nullptr ? QString::fromStdString(beyond->message)
+                                                   : QString());
+}
+
+void House::show_failure(const mortgage::ValidationFailure& failure) {
+    namespace m = mortgage;
+    QWidget* const focus_before = focusWidget();
+    present_message_(
+        this, display_lines(failure.message), QString::fromStdString(failure.title),
+        failure.icon == m::Icon::critical ? QMessageBox::Critical : QMessageBox::Warning);
+    QWidget* target = loan_forms_ != nullptr ? loan_forms_->field(failure.focus) : nullptr;
+    switch (failure.focus) {
+        case m::Field::years:
+            target = term_list_;
+            break;
+        case m::Field::base_rate:
+            target = base_rate_box_;
+            break;
+        case m::Field::rate_float:
+            target = float_box_;
+            break;
+        case m::Field::amount:
+            target = amount_box_;
+            break;
+        default:
+            break;
+    }
+    if (target != nullptr) {
+        target->setFocus(Qt::OtherFocusReason);
+        // While the message box was up the window was inactive, so the focus arrives as a
+        // window activation, which the tips ignore: the move is this one.
+        if (target == base_rate_box_ && focus_before != target) {
+            tips_box_->setPlainText(tips_.base_rate_tip());
+        }
+    }
+}
+
+void House::show_results(const mortgage::LoanResults& results) {
+    show_result(instalment_payment_, results.total.instalment_payment);
+    show_result(instalment_interest_, results.total.instalment_interest);
+    show_result(principal_first_payment_, results.total.principal_payment);
+    show_result(principal_interest_, results.total.principal_interest);
+    if (loan_forms_ != nullptr) {
+        loan_forms_->show_results(results);
+    }
 }
 
 // Opens the schedule of the loan last computed, in place of one already open.

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "mortgage/repayment.h"
+#include "mortgage/loan.h"
 #include "startup/calculator_kind.h"
 #include "ui/mortgage/house_tips.h"
 
@@ -18,6 +18,10 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+
+namespace orvane {
+class LoanFormsPanel;
+}
 
 namespace orvane {
 
@@ -33,7 +37,7 @@ class House : public QWidget {
     // Makes the schedule window (还款明细) for a loan, owned by `parent` and not yet shown; null
     // when it cannot be made. Tests replace the one that loads the schedule module.
     using ScheduleOpener =
-        std::function<QWidget*(QWidget* parent, const mortgage::RepaymentInput& input)>;
+        std::function<QWidget*(QWidget* parent, const mortgage::LoanInput& input)>;
 
     explicit House(QWidget* parent = nullptr);
 
@@ -58,6 +62,12 @@ class House : public QWidget {
     void on_direction_chosen();
     void sync_float_box();
     void on_compute();
+    void show_failure(const mortgage::ValidationFailure& failure);
+    void show_results(const mortgage::LoanResults& results);
+    void create_loan_forms();
+    void on_loan_forms_toggled(bool open);
+    void sync_classic_inputs();
+    [[nodiscard]] mortgage::LoanInput read_inputs() const;
     void on_schedule();
     bool is_background(const QPoint& pos) const;
     void set_switch_colour(QLabel* label, const QColor& colour);
@@ -65,7 +75,7 @@ class House : public QWidget {
     mortgage::HouseTips tips_;
     MessagePresenter present_message_;
     ScheduleOpener open_schedule_;
-    mortgage::RepaymentInput last_loan_;
+    mortgage::LoanInput last_loan_;
     QPointer<QWidget> schedule_;
     bool background_pressed_ = false;
 
@@ -75,7 +85,7 @@ class House : public QWidget {
     //   principal_interest_ L_LX2, term_list_ Combo_Years, base_rate_box_ T_lilv,
     //   float_direction_list_ Combo_Youhui, float_box_ T_Fudong, amount_box_ T_Cash,
     //   compute_button_ Cmd_OK, schedule_button_ Cmd_Schedule, standard_switch_ L_Normal,
-    //   expression_switch_ L_BDS.
+    //   expression_switch_ L_BDS, loan_forms_button_ Cmd_Loan, loan_forms_ Frame_Loan.
     QPlainTextEdit* tips_box_ = nullptr;
     QGroupBox* instalment_frame_ = nullptr;
     QGroupBox* principal_frame_ = nullptr;
@@ -92,6 +102,8 @@ class House : public QWidget {
     QPushButton* schedule_button_ = nullptr;
     QLabel* standard_switch_ = nullptr;
     QLabel* expression_switch_ = nullptr;
+    QPushButton* loan_forms_button_ = nullptr;
+    LoanFormsPanel* loan_forms_ = nullptr;  // made when first opened
 };
 
 }  // namespace orvane

@@ -10,7 +10,7 @@ QStringList schedule_module_candidates() {
                                              qEnvironmentVariable("ORVANE_SCHEDULE_MODULE"));
 }
 
-QWidget* open_schedule_window(QWidget* parent, const mortgage::RepaymentInput& input) {
+QWidget* open_schedule_window(QWidget* parent, const mortgage::LoanInput& input) {
     static const auto kOpen = reinterpret_cast<ScheduleOpenFunction>(
         load_module(schedule_module_candidates(), kScheduleAbiSymbol, kScheduleModuleAbi,
                     kScheduleOpenSymbol)

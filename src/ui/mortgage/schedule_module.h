@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "mortgage/repayment.h"
+#include "mortgage/loan.h"
 
 class QWidget;
 
@@ -18,6 +18,6 @@ QStringList schedule_module_candidates();
 // A new schedule window for `input`, owned by `parent` and not yet shown, from the first
 // candidate that loads and speaks this program's module ABI; null when none does. The module
 // stays loaded for the life of the process.
-QWidget* open_schedule_window(QWidget* parent, const mortgage::RepaymentInput& input);
+QWidget* open_schedule_window(QWidget* parent, const mortgage::LoanInput& input);
 
 }  // namespace orvane

@@ -10,8 +10,8 @@ extern "C" Q_DECL_EXPORT int orvane_schedule_abi() {
     return orvane::kScheduleModuleAbi;
 }
 
-extern "C" Q_DECL_EXPORT QWidget* orvane_schedule_open(
-    const orvane::mortgage::RepaymentInput* input, QWidget* parent) {
+extern "C" Q_DECL_EXPORT QWidget* orvane_schedule_open(const orvane::mortgage::LoanInput* input,
+                                                       QWidget* parent) {
     // No exception may cross into the program.
     try {
         return input == nullptr ? nullptr : new orvane::ScheduleWindow(*input, parent);

@@ -1,6 +1,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -74,6 +75,28 @@ struct Fixture {
         return {get<QLabel>("L_YG1")->text(), get<QLabel>("L_LX1")->text(),
                 get<QLabel>("L_YG2")->text(), get<QLabel>("L_LX2")->text()};
     }
+    // "Name=value" steps: a list's index, a check box's 0 or 1, or a box's typed text.
+    void apply(const QStringList& steps) const {
+        for (const QString& step : steps) {
+            const QByteArray name = step.section('=', 0, 0).toLatin1();
+            const QString value = step.section('=', 1);
+            QWidget* widget = get<QWidget>(name.constData());
+            if (auto* list = qobject_cast<QComboBox*>(widget)) {
+                list->setCurrentIndex(value.toInt());
+                emit list->activated(value.toInt());
+            } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
+                check->setChecked(value == "1");
+            } else {
+                type(name.constData(), value);
+            }
+        }
+    }
+    void open_loan_forms() const {
+        auto* button = get<QPushButton>("Cmd_Loan");
+        if (!button->isChecked()) {
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
     // Term from the list item text, then the three boxes and the direction.
     void fill(const QString& years, const QString& rate, int direction, const QString& fl,
               const QString& amount) const {
@@ -116,6 +139,12 @@ class HouseWindowTest : public QObject {
     void function_keys_request_a_switch();
     void switch_labels_request_a_switch_and_turn_red_under_the_pointer();
     void size_is_fixed();
+    void loan_forms_open_below_and_close_back();
+    void loan_forms_compute_data();
+    void loan_forms_compute();
+    void loan_forms_refuse_naming_the_field_data();
+    void loan_forms_refuse_naming_the_field();
+    void long_result_keeps_its_exponent_and_fits();
     void schedule_button_opens_the_plan_of_the_last_loan();
     void schedule_module_is_loaded_only_when_pressed();
 };
@@ -173,6 +202,11 @@ void HouseWindowTest::tips_follow_the_events_data() {
         << QStringList{"focus:T_lilv", "click:Label4"} << tips.base_rate_tip();
     QTest::newRow("click in a frame is not the background")
         << QStringList{"focus:Combo_Youhui", "click:Frame1"} << tips.float_tip();
+    QTest::newRow("LPR points focused") << QStringList{"open", "focus:T_BP"} << tips.lpr_tip();
+    QTest::newRow("fund part focused")
+        << QStringList{"open", "focus:T_FundCash"} << tips.combined_tip();
+    QTest::newRow("background after the loan forms")
+        << QStringList{"open", "focus:Combo_Kind", "background"} << tips.general();
 }
 
 void HouseWindowTest::tips_follow_the_events() {
@@ -181,7 +215,10 @@ void HouseWindowTest::tips_follow_the_events() {
     Fixture f;
     for (const QString& step : steps) {
         const QString target = step.section(':', 1);
-        if (step.startsWith("focus:")) {
+        if (step == "open") {
+            f.open_loan_forms();
+            f.apply({"Combo_Kind=2", "Combo_RateForm=1"});
+        } else if (step.startsWith("focus:")) {
             f.get<QWidget>(target.toLatin1().constData())->setFocus(Qt::TabFocusReason);
         } else if (step == "background") {
             // Between the term caption and the frames: no control there.
@@ -226,22 +263,42 @@ void HouseWindowTest::tab_visits_the_inputs_in_order_data() {
     QTest::addColumn<int>("direction");
     QTest::addColumn<bool>("computed");
     QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("forms");  // opens the loan forms with these steps
     QTest::newRow("float box disabled")
-        << -1 << false
-        << QStringList{"Combo_Years", "T_lilv", "Combo_Youhui", "T_Cash", "T_TXT", "Cmd_OK"};
+        << -1 << false << QStringList{"Combo_Years", "T_lilv",   "Combo_Youhui", "T_Cash",
+                                      "T_TXT",       "Cmd_Loan", "Cmd_OK"}
+        << QStringList{};
     QTest::newRow("schedule button after a computation")
-        << -1 << true << QStringList{"Cmd_Schedule", "Combo_Years", "T_lilv", "Combo_Youhui",
-                                     "T_Cash",       "T_TXT",       "Cmd_OK"};
+        << -1 << true << QStringList{"Cmd_Schedule", "Combo_Years", "T_lilv",   "Combo_Youhui",
+                                     "T_Cash",       "T_TXT",       "Cmd_Loan", "Cmd_OK"}
+        << QStringList{};
     QTest::newRow("float box enabled")
         << 1 << false << QStringList{"Combo_Years", "T_lilv", "Combo_Youhui", "T_Fudong",
-                                     "T_Cash",      "T_TXT",  "Cmd_OK"};
+                                     "T_Cash",      "T_TXT",  "Cmd_Loan",     "Cmd_OK"}
+        << QStringList{};
+    // Open, the loan forms follow their button in reading order; boxes not in use are skipped.
+    QTest::newRow("loan forms, LPR")
+        << -1 << false << QStringList{"Combo_Years",    "T_Cash", "T_TXT", "Cmd_Loan", "Combo_Kind",
+                                      "Combo_RateForm", "T_LPR",  "T_BP",  "C_Price",  "Cmd_OK"}
+        << QStringList{"Combo_RateForm=1"};
+    QTest::newRow("loan forms, combined from the price")
+        << -1 << false
+        << QStringList{"Combo_Years", "T_lilv",         "Combo_Youhui", "T_TXT",      "Cmd_Loan",
+                       "Combo_Kind",  "Combo_RateForm", "T_FundCash",   "T_FundRate", "C_Price",
+                       "T_Price",     "T_Down",         "Cmd_OK"}
+        << QStringList{"Combo_Kind=2", "C_Price=1"};
 }
 
 void HouseWindowTest::tab_visits_the_inputs_in_order() {
     QFETCH(int, direction);
     QFETCH(bool, computed);
     QFETCH(QStringList, expected);
+    QFETCH(QStringList, forms);
     Fixture f;
+    if (!forms.isEmpty()) {
+        f.open_loan_forms();
+        f.apply(forms);
+    }
     if (computed) {
         f.fill("20", "6", 0, QString(), "10");
         f.compute();
@@ -315,6 +372,10 @@ void HouseWindowTest::failure_shows_its_message_and_moves_the_focus_data() {
                                          << "6" << -1 << "abc"
                                          << "您输入的贷款金额不是有效的数字，请检查后重新输入。"
                                          << "提醒" << warning << "T_Cash";
+    QTest::newRow("amount not above zero") << "20"
+                                           << "6" << -1 << "-10"
+                                           << "贷款金额必须大于零。"
+                                           << "提醒" << warning << "T_Cash";
     QTest::newRow("direction without float") << "20"
                                              << "6" << 1 << "10"
                                              << "请输入利率浮动的百分比。"
@@ -412,6 +473,10 @@ void HouseWindowTest::function_keys_request_a_switch_data() {
     QTest::newRow("F1 in the tips box")
         << "T_TXT" << int(Qt::Key_F1) << int(CalculatorKind::standard) << 0;
     QTest::newRow("F7 does nothing here") << "T_lilv" << int(Qt::Key_F7) << -1 << 0;
+    QTest::newRow("F2 in the loan forms' points box")
+        << "T_BP" << int(Qt::Key_F2) << int(CalculatorKind::expression) << 0;
+    QTest::newRow("F1 on the loan kind list")
+        << "Combo_Kind" << int(Qt::Key_F1) << int(CalculatorKind::standard) << 0;
 }
 
 void HouseWindowTest::function_keys_request_a_switch() {
@@ -421,8 +486,13 @@ void HouseWindowTest::function_keys_request_a_switch() {
     QFETCH(int, modifiers);
     Fixture f;
     QSignalSpy spy(f.house.get(), &House::switch_requested);
+    if (f.house->findChild<QWidget*>(field) == nullptr) {  // a control of the loan forms
+        f.open_loan_forms();
+        f.apply({"Combo_RateForm=1"});
+    }
     auto* widget = f.get<QWidget>(field.toLatin1().constData());
     widget->setFocus(Qt::TabFocusReason);
+    QCOMPARE(f.focused(), field);
     QTest::keyClick(widget, static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(spy.count(), 0);  // delivered once the event is over, as from every window
     QCoreApplication::processEvents();
@@ -472,9 +542,9 @@ void HouseWindowTest::size_is_fixed() {
 // computed in place of one already open.
 void HouseWindowTest::schedule_button_opens_the_plan_of_the_last_loan() {
     Fixture f;
-    QList<orvane::mortgage::RepaymentInput> opened;
+    QList<orvane::mortgage::LoanInput> opened;
     QList<QPointer<QWidget>> windows;
-    f.house->set_schedule_opener([&](QWidget* parent, const orvane::mortgage::RepaymentInput& in) {
+    f.house->set_schedule_opener([&](QWidget* parent, const orvane::mortgage::LoanInput& in) {
         opened.append(in);
         auto* window = new QWidget(parent, Qt::Window);
         window->setAttribute(Qt::WA_DeleteOnClose);
@@ -511,21 +581,26 @@ void HouseWindowTest::schedule_button_opens_the_plan_of_the_last_loan() {
     f.compute();
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(opened.size(), 2);
-    QCOMPARE(opened[1].base_rate, std::string("5"));
+    QCOMPARE(opened[1].rate.base_rate, std::string("5"));
     QTRY_VERIFY(windows[0].isNull());
     QVERIFY(windows[1]->isVisible());
 
-    // A loan the plan cannot take (a negative amount) leaves the button disabled.
+    // A loan the plan cannot take (a negative rate) leaves the button disabled.
     f.messages.clear();
-    f.type("T_Cash", QStringLiteral("-10"));
+    f.choose("Combo_Youhui", 2);
+    f.type("T_Fudong", QStringLiteral("150"));
     f.compute();
     QVERIFY(f.messages.isEmpty());
     QVERIFY(!button->isEnabled());
+    QCOMPARE(button->toolTip(), QStringLiteral("贷款金额或利率超出还款明细的计算范围。"));
+    f.choose("Combo_Youhui", 0);
 
     // Without a schedule window the press says so.
     f.type("T_Cash", QStringLiteral("10"));
     f.compute();
-    f.house->set_schedule_opener([](QWidget*, const orvane::mortgage::RepaymentInput&) {
+    QVERIFY(button->isEnabled());
+    QVERIFY(button->toolTip().isEmpty());
+    f.house->set_schedule_opener([](QWidget*, const orvane::mortgage::LoanInput&) {
         return static_cast<QWidget*>(nullptr);
     });
     QTest::mouseClick(button, Qt::LeftButton);
@@ -555,6 +630,170 @@ void HouseWindowTest::schedule_module_is_loaded_only_when_pressed() {
     auto* table = schedule->findChild<QAbstractItemView*>(QStringLiteral("table_equal_instalment"));
     QVERIFY(table != nullptr);
     QCOMPARE(table->model()->rowCount(), 241);
+}
+
+// Closed, the window is its classic self; open, it grows downwards by the loan forms, every
+// label still fits and every control has a spoken name; closed again, it is as before.
+void HouseWindowTest::loan_forms_open_below_and_close_back() {
+    Fixture f;
+    const QSize classic(661, 315);
+    auto* button = f.get<QPushButton>("Cmd_Loan");
+    // Made when first opened.
+    QVERIFY(f.house->findChild<QWidget*>(QStringLiteral("Frame_Loan")) == nullptr);
+    QCOMPARE(f.house->size(), classic);
+    QTest::mouseClick(button, Qt::LeftButton);
+    auto* forms = f.get<QWidget>("Frame_Loan");
+    QVERIFY(forms->isVisible());
+    QCOMPARE(f.house->width(), classic.width());
+    QVERIFY(f.house->height() > classic.height() + 100);
+    QVERIFY(f.house->rect().contains(forms->geometry()));
+    QVERIFY(forms->geometry().top() >= f.get<QPushButton>("Cmd_OK")->geometry().bottom());
+    f.apply({"Combo_Kind=2", "Combo_RateForm=1", "C_Price=1"});
+    const orvane::test::LabelFit fit = orvane::test::check_label_texts(*f.house);
+    QVERIFY2(fit.first_misfit.isEmpty(), qPrintable(fit.first_misfit));
+    for (QWidget* control : forms->findChildren<QWidget*>()) {
+        // A list's own drop-down view belongs to the list, which carries the name.
+        if ((control->focusPolicy() & Qt::TabFocus) &&
+            qobject_cast<QAbstractItemView*>(control) == nullptr) {
+            QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
+            QVERIFY2(access != nullptr && !access->text(QAccessible::Name).isEmpty(),
+                     control->metaObject()->className());
+        }
+    }
+    // The LPR form and the price leave the classic rate and amount unused: disabled.
+    QVERIFY(!f.get<QLineEdit>("T_lilv")->isEnabled());
+    QVERIFY(!f.get<QComboBox>("Combo_Youhui")->isEnabled());
+    QVERIFY(!f.get<QLineEdit>("T_Cash")->isEnabled());
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(!forms->isVisible());
+    QCOMPARE(f.house->size(), classic);
+    QVERIFY(f.get<QLineEdit>("T_lilv")->isEnabled());
+    QVERIFY(f.get<QLineEdit>("T_Cash")->isEnabled());
+}
+
+void HouseWindowTest::loan_forms_compute_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<QStringList>("expected");   // L_YG1, L_LX1, L_YG2, L_LX2
+    QTest::addColumn<QStringList>("fund_part");  // the parts table's fund row, or empty
+    QTest::addColumn<QString>("down");           // L_Down
+    // List steps are indexes: Combo_Years=10 is 15 years.
+    const QStringList classic{"Combo_Years=10", "T_lilv=4.1", "T_Cash=30"};
+    // Closed, whatever the forms hold is not read: the classic loan at 4.1 %.
+    QTest::newRow("closed forms are not read")
+        << classic + QStringList{"Combo_RateForm=1", "T_LPR=3.95", "T_BP=-20"} << false
+        << QStringList{"2234.13", "102142.94", "2691.67", "92744.15"} << QStringList{} << QString();
+    // 3.6 + 50 bp = 4.1 %: the same figures.
+    QTest::newRow("LPR plus points")
+        << classic + QStringList{"Combo_RateForm=1", "T_LPR=3.6", "T_BP=50"} << true
+        << QStringList{"2234.13", "102142.94", "2691.67", "92744.15"} << QStringList{} << QString();
+    QTest::newRow("combined") << QStringList{"Combo_Years=25", "Combo_Kind=2",  "Combo_RateForm=1",
+                                             "T_LPR=3.95",     "T_BP=-30",      "T_Cash=100",
+                                             "T_FundCash=60",  "T_FundRate=3.1"}
+                              << true << QStringList{"4391.94", "581097.19", "5544.45", "499349.53"}
+                              << QStringList{"2562.1", "322355.42", "3216.67", "279719.36"}
+                              << QString();
+    QTest::newRow("from the price")
+        << QStringList{"Combo_Years=20", "T_lilv=4.2", "C_Price=1", "T_Price=300", "T_Down=30"}
+        << true << QStringList{"11317.79", "1295336.6", "14350", "1106175"} << QStringList{}
+        << QStringLiteral("首付款 900000 元，贷款金额 2100000 元");
+}
+
+void HouseWindowTest::loan_forms_compute() {
+    QFETCH(QStringList, steps);
+    QFETCH(bool, open);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, fund_part);
+    QFETCH(QString, down);
+    Fixture f;
+    f.open_loan_forms();
+    f.apply(steps);
+    if (!open) {
+        QTest::mouseClick(f.get<QPushButton>("Cmd_Loan"), Qt::LeftButton);
+    }
+    f.compute();
+    QVERIFY2(f.messages.isEmpty(), qPrintable(f.messages.value(0).text));
+    QCOMPARE(f.results(), expected);
+    const QStringList fund_row{
+        f.get<QLabel>("L_Part1_YG1")->text(), f.get<QLabel>("L_Part1_LX1")->text(),
+        f.get<QLabel>("L_Part1_YG2")->text(), f.get<QLabel>("L_Part1_LX2")->text()};
+    const QStringList no_part{"", "", "", ""};
+    QCOMPARE(fund_row, fund_part.isEmpty() ? no_part : fund_part);
+    QCOMPARE(f.get<QLabel>("L_Down")->text(), down);
+    QVERIFY(f.get<QPushButton>("Cmd_Schedule")->isEnabled());
+}
+
+void HouseWindowTest::loan_forms_refuse_naming_the_field_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("focus");
+    const QStringList lpr{"Combo_Years=20", "Combo_RateForm=1", "T_Cash=100"};
+    QTest::newRow("no LPR") << lpr << "请输入贷款市场报价利率（LPR）。"
+                            << "提醒"
+                            << "T_LPR";
+    QTest::newRow("no points") << lpr + QStringList{"T_LPR=3.95"}
+                               << "请输入加点数（以基点计，1个基点为0.01%，可为负数）。"
+                               << "提醒"
+                               << "T_BP";
+    QTest::newRow("points out of range")
+        << lpr + QStringList{"T_LPR=3.95", "T_BP=-1500"} << "加点数须在 -1000 到 1000 个基点之间。"
+        << "提醒"
+        << "T_BP";
+    // A malformed text: the critical message, the focus where it was (the button).
+    QTest::newRow("malformed points") << lpr + QStringList{"T_LPR=3.95", "T_BP=abc"}
+                                      << "您输入的加点数似乎不正确，请检查后重新输入。"
+                                      << "关键性错误"
+                                      << "Cmd_OK";
+    QTest::newRow("no fund amount")
+        << QStringList{"Combo_Years=20", "T_lilv=4", "T_Cash=100", "Combo_Kind=2", "T_FundRate=3"}
+        << "请输入公积金贷款金额。"
+        << "提醒"
+        << "T_FundCash";
+    QTest::newRow("no price") << QStringList{"Combo_Years=20", "T_lilv=4", "C_Price=1"}
+                              << "请输入房屋总价。"
+                              << "提醒"
+                              << "T_Price";
+    QTest::newRow("down payment of everything")
+        << QStringList{"Combo_Years=20", "T_lilv=4", "C_Price=1", "T_Price=300", "T_Down=100"}
+        << "首付比例须不小于 0 且小于 100（%）。"
+        << "提醒"
+        << "T_Down";
+}
+
+void HouseWindowTest::loan_forms_refuse_naming_the_field() {
+    QFETCH(QStringList, steps);
+    QFETCH(QString, text);
+    QFETCH(QString, title);
+    QFETCH(QString, focus);
+    Fixture f;
+    f.open_loan_forms();
+    f.apply(steps);
+    auto* button = f.get<QPushButton>("Cmd_OK");
+    button->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button, Qt::Key_Space);
+    QCOMPARE(f.messages.size(), 1);
+    QCOMPARE(f.messages[0].text, text);
+    QCOMPARE(f.messages[0].title, title);
+    QCOMPARE(f.focused(), focus);
+    QCOMPARE(f.results(), QStringList({"", "", "", ""}));
+}
+
+// 30 years without interest on 10^15 (万元): 2.78E+16 a month shows whole, in a smaller face.
+void HouseWindowTest::long_result_keeps_its_exponent_and_fits() {
+    Fixture f;
+    f.fill("30", "0", 0, QString(), "1000000000000000");
+    f.compute();
+    auto* label = f.get<QLabel>("L_YG1");
+    QCOMPARE(label->text(), QStringLiteral("2.77777777777778E+16"));
+    QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <=
+            label->contentsRect().width());
+    QVERIFY(label->font().pointSizeF() < 21.75);
+    // A short result gets the designed size back.
+    f.type("T_Cash", QStringLiteral("10"));
+    f.compute();
+    QCOMPARE(label->text(), QStringLiteral("277.78"));
+    QCOMPARE(label->font().pointSizeF(), 21.75);
 }
 
 void HouseWindowTest::every_label_text_fits_its_rectangle() {

@@ -49,8 +49,8 @@ xdotool key Tab Tab
 xdotool type 10
 xdotool key alt+o
 sleep 0.5
-# From the amount: the tips box, 计算, then 还款明细.
-xdotool key Tab Tab Tab space
+# From the amount: the tips box, 贷款方式, 计算, then 还款明细.
+xdotool key Tab Tab Tab Tab space
 
 schedule=""
 find_schedule() { schedule=$(xdotool search --name "^还款明细$" 2>/dev/null | head -1); [ -n "$schedule" ]; }

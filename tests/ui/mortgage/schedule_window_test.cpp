@@ -3,6 +3,8 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
@@ -24,14 +26,14 @@ namespace m = orvane::mortgage;
 
 namespace {
 
-const m::RepaymentInput kTwentyYears{"20", "6", "", "", "10"};
+const m::LoanInput kTwentyYears = m::loan_input({"20", "6", "", "", "10"});
 
 struct Fixture {
     std::unique_ptr<ScheduleWindow> window;
     QStringList messages;
     QString save_path;
 
-    explicit Fixture(const m::RepaymentInput& input = kTwentyYears)
+    explicit Fixture(const m::LoanInput& input = kTwentyYears)
         : window(std::make_unique<ScheduleWindow>(input)) {
         window->set_message_presenter(
             [this](QWidget*, const QString& text) { messages.append(text); });
@@ -84,6 +86,9 @@ class ScheduleWindowTest : public QObject {
     void early_repayment_rejects_a_bad_amount();
     void export_writes_spreadsheet_csv();
     void export_reports_a_file_that_cannot_be_written();
+    void combined_loan_shows_the_sum_or_a_part();
+    void axis_labels_are_short_and_distinct_data();
+    void axis_labels_are_short_and_distinct();
 };
 
 void ScheduleWindowTest::tables_hold_every_month_and_totals_data() {
@@ -109,7 +114,8 @@ void ScheduleWindowTest::tables_hold_every_month_and_totals() {
     QCOMPARE(QString::fromStdString(results.instalment_interest).toDouble(), instalment_interest);
     QCOMPARE(QString::fromStdString(results.principal_interest).toDouble(), principal_interest);
 
-    Fixture f({input[0].toStdString(), input[1].toStdString(), "", "", input[4].toStdString()});
+    Fixture f(m::loan_input(
+        {input[0].toStdString(), input[1].toStdString(), "", "", input[4].toStdString()}));
     for (const auto scheme : {m::Scheme::equal_instalment, m::Scheme::equal_principal}) {
         QCOMPARE(f.rows(scheme), months + 1);
         QCOMPARE(f.cell(scheme, 0, ScheduleModel::month), QStringLiteral("1"));
@@ -256,6 +262,90 @@ void ScheduleWindowTest::export_reports_a_file_that_cannot_be_written() {
     (void)f.export_bytes(dir.filePath(QStringLiteral("missing/folder/plan.csv")));
     QCOMPARE(f.messages.size(), 1);
     QVERIFY(f.messages[0].startsWith(QStringLiteral("无法写入文件")));
+}
+
+// 1,000,000 in all, 600,000 of it provident fund at 3.1 %, the rest commercial at 3.65 %.
+m::LoanInput combined_loan() {
+    m::LoanInput in = m::loan_input({"30", "3.65", "", "", "100"});
+    in.kind = m::LoanKind::combined;
+    in.fund_amount = "60";
+    in.fund_rate.base_rate = "3.1";
+    return in;
+}
+
+void ScheduleWindowTest::combined_loan_shows_the_sum_or_a_part() {
+    Fixture f(combined_loan());
+    auto* view = f.get<QComboBox>("view_part");
+    const auto sum_row = [&] {
+        return f.cell(m::Scheme::equal_instalment, 0, ScheduleModel::payment);
+    };
+    // 2562.10 + 1829.84 a month.
+    QCOMPARE(sum_row(), QStringLiteral("4,391.94"));
+    QCOMPARE(f.cell(m::Scheme::equal_instalment, 360, ScheduleModel::principal),
+             QStringLiteral("1,000,000.00"));
+    view->setCurrentIndex(1);
+    QCOMPARE(sum_row(), QStringLiteral("2,562.10"));
+    QCOMPARE(f.cell(m::Scheme::equal_instalment, 360, ScheduleModel::principal),
+             QStringLiteral("600,000.00"));
+    view->setCurrentIndex(2);
+    QCOMPARE(sum_row(), QStringLiteral("1,829.84"));
+
+    // 100,000 paid early into the fund part, which ends sooner; the commercial part runs on.
+    f.get<QComboBox>("prepay_part")->setCurrentIndex(1);
+    f.prepay(QStringLiteral("100000"), 12, 0);
+    QVERIFY(f.messages.isEmpty());
+    QCOMPARE(f.rows(m::Scheme::equal_instalment), 361);  // still the commercial part
+    view->setCurrentIndex(1);
+    QVERIFY(f.rows(m::Scheme::equal_instalment) < 361);
+    QVERIFY(f.get<QLabel>("savings")->text().contains(QStringLiteral("提前还款 100,000.00 元")));
+
+    // The export holds the sums, then each part's columns.
+    QTemporaryDir dir;
+    const QByteArray bytes = f.export_bytes(dir.filePath(QStringLiteral("combined.csv")));
+    QVERIFY(
+        bytes.startsWith("\xEF\xBB\xBF还款方式,期数,月供,本金,利息,剩余本金,公积金月供,公积金本金,"
+                         "公积金利息,公积金剩余本金,商业月供,商业本金,商业利息,商业剩余本金\r\n"));
+    QVERIFY(bytes.contains("\r\n等额本息,1,4391.94,"));
+    QCOMPARE(bytes.count("\r\n"), 1 + 360 + 360);
+}
+
+void ScheduleWindowTest::axis_labels_are_short_and_distinct_data() {
+    QTest::addColumn<QString>("amount");  // 10,000 yuan
+    QTest::newRow("one yuan") << "0.0001";
+    QTest::newRow("100,000") << "10";
+    QTest::newRow("15,000,000") << "1500";
+    QTest::newRow("ten billion") << "1000000";
+}
+
+// What the chart draws: no label elided ("1500…") and no two labels alike (all "0.0").
+void ScheduleWindowTest::axis_labels_are_short_and_distinct() {
+    QFETCH(QString, amount);
+    Fixture f(m::loan_input({"20", "6", "", "", amount.toStdString()}));
+    f.window->resize(960, 640);
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    for (QChartView* chart : f.window->findChildren<QChartView*>()) {
+        if (!chart->isVisible()) {
+            continue;
+        }
+        chart->grab();  // lays the axes out
+        for (QAbstractAxis* axis : chart->chart()->axes(Qt::Vertical)) {
+            const auto* values = qobject_cast<QValueAxis*>(axis);
+            QVERIFY(values != nullptr);
+            QStringList labels;
+            for (int i = 0; i < values->tickCount(); ++i) {
+                const double value =
+                    values->min() + i * (values->max() - values->min()) / (values->tickCount() - 1);
+                labels << QString::asprintf(qPrintable(values->labelFormat()), value);
+            }
+            QVERIFY2(labels.removeDuplicates() == 0, qPrintable(labels.join(' ')));
+            QVERIFY2(labels.last().size() <= 6, qPrintable(labels.last()));
+        }
+        for (QGraphicsItem* item : chart->scene()->items()) {
+            if (const auto* text = dynamic_cast<QGraphicsTextItem*>(item)) {
+                QVERIFY2(!text->toPlainText().contains(u'…'), qPrintable(text->toPlainText()));
+            }
+        }
+    }
 }
 
 QTEST_MAIN(ScheduleWindowTest)
