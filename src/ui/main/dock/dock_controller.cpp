@@ -23,6 +23,7 @@ constexpr int kPollMs = 20;
 // has reached us before the drop is judged.
 constexpr int kQuietTicks = 3;
 constexpr int kShapeDelayMs = 50;
+constexpr int kScreensSettleMs = 250;
 
 void set_background(QWidget* widget, const QColor& colour) {
     if (widget == nullptr) {
@@ -44,9 +45,14 @@ DockController::DockController(const DockWidgets& widgets, QObject* parent)
     : QObject(parent != nullptr ? parent : widgets.window), widgets_(widgets) {
     Q_ASSERT(widgets_.window != nullptr);
     borderless_flags_ = widgets_.window->windowFlags() | Qt::FramelessWindowHint;
-    screen_width_ = [] {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        return screen != nullptr ? dock::twips_from_px(screen->geometry().width()) : 0;
+    monitors_ = [] {
+        std::vector<dock::Area> areas;
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            const QRect g = screen->geometry();
+            areas.push_back({dock::twips_from_px(g.x()), dock::twips_from_px(g.y()),
+                             dock::twips_from_px(g.width()), dock::twips_from_px(g.height())});
+        }
+        return areas;
     };
     for (QWidget* widget :
          {widgets_.window, widgets_.logo, widgets_.display, widgets_.memory, widgets_.strip_top,
@@ -59,17 +65,41 @@ DockController::DockController(const DockWidgets& widgets, QObject* parent)
     }
     system_move_poll_.setInterval(kPollMs);
     connect(&system_move_poll_, &QTimer::timeout, this, &DockController::poll_system_move);
+    screens_settle_.setSingleShot(true);
+    screens_settle_.setInterval(kScreensSettleMs);
+    connect(&screens_settle_, &QTimer::timeout, this, &DockController::screens_changed);
+    watch_screens();
     reset_title_colours();
+}
+
+void DockController::watch_screens() {
+    auto settle = [this] { screens_settle_.start(); };
+    auto watch = [this, settle](QScreen* screen) {
+        connect(screen, &QScreen::geometryChanged, this, settle);
+    };
+    for (QScreen* screen : QGuiApplication::screens()) {
+        watch(screen);
+    }
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, [watch, settle](QScreen* screen) {
+        watch(screen);
+        settle();
+    });
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, settle);
+    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, settle);
 }
 
 DockController::~DockController() = default;
 
-void DockController::set_screen_width_source(std::function<int()> source) {
-    screen_width_ = std::move(source);
+void DockController::set_monitors_source(std::function<std::vector<dock::Area>()> source) {
+    monitors_ = std::move(source);
 }
 
-int DockController::screen_width() const {
-    return screen_width_();
+std::vector<dock::Area> DockController::monitors() const {
+    return monitors_();
+}
+
+dock::DockFrame DockController::frame_of(const dock::WindowDock& window) const {
+    return dock::frame_for(window, monitors());
 }
 
 dock::WindowDock DockController::current() const {
@@ -146,6 +176,14 @@ bool DockController::eventFilter(QObject* watched, QEvent* event) {
             }
             return false;
         case QEvent::Show:
+            if (watched == widgets_.window && !event->spontaneous()) {
+                // About to be mapped: off the taskbar and pager from the first map on, under
+                // every window manager (not all of them skip a utility window), and again at
+                // every later map.
+                set_wm_state_before_map(widgets_.window,
+                                        {WmState::skip_taskbar, WmState::skip_pager});
+            }
+            [[fallthrough]];
         case QEvent::Close:
             if (watched == widgets_.window && hidden_) {
                 // Shown or closed by someone else while slid away: the sliver has no job.
@@ -303,7 +341,8 @@ void DockController::finish_drag() {
     system_drag_ = false;
     manual_drag_ = false;
     sync_position();
-    const dock::WindowDock after = dock::decide_drop(current(), screen_width());
+    const dock::WindowDock before = current();
+    const dock::WindowDock after = dock::decide_drop(before, frame_of(before));
     apply(after);
     emit dropped(after.docked);
 }
@@ -325,12 +364,12 @@ void DockController::strip_moved(QObject* strip) {
         return;
     }
     give_focus();
-    slide_to(dock::dock_toggle(before, screen_width()));
+    const dock::DockFrame frame = frame_of(before);
+    slide_to(dock::dock_toggle(before, frame), frame);
 }
 
-void DockController::slide_to(const dock::WindowDock& target) {
-    const int screen_twips = screen_width();
-    if (!dock::slid_away(target, screen_twips)) {
+void DockController::slide_to(const dock::WindowDock& target, const dock::DockFrame& frame) {
+    if (!dock::slid_away(target, frame)) {
         apply(target);
         emit slid(false);
         return;
@@ -338,13 +377,14 @@ void DockController::slide_to(const dock::WindowDock& target) {
     // Window managers keep what part of a window they like on the screen, or do not move it
     // at all: the window goes off the screen and a sliver of our own takes the part that the
     // slide leaves, showing what the window shows there.
-    const dock::Area area = dock::sliver_px(target, screen_twips);
+    const dock::Area area = dock::sliver_px(target, frame);
     const QRect on_screen(area.left, area.top, area.width, area.height);
     const QPoint origin(dock::px_from_twips(target.left), dock::px_from_twips(target.top));
     const QPixmap picture = widgets_.window->grab(on_screen.translated(-origin));
     apply(dock::WindowDock{current().left, current().top, target.width, target.height,
                            target.docked, target.strips});
     hidden_ = target;
+    hidden_frame_ = frame;
     if (!sliver_) {
         sliver_ = std::make_unique<EdgeSliver>();
         connect(sliver_.get(), &EdgeSliver::touched, this, &DockController::sliver_touched);
@@ -358,13 +398,14 @@ void DockController::sliver_touched() {
     if (!hidden_) {
         return;
     }
-    const dock::WindowDock shown = dock::dock_toggle(*hidden_, screen_width());
+    const dock::DockFrame frame = hidden_frame_;
+    const dock::WindowDock shown = dock::dock_toggle(*hidden_, frame);
     drop_sliver();
     apply(shown);
     widgets_.window->show();
     widgets_.window->raise();
     give_focus();
-    emit slid(dock::slid_away(shown, screen_width()));
+    emit slid(dock::slid_away(shown, frame));
 }
 
 void DockController::drop_sliver() {
@@ -394,13 +435,43 @@ void DockController::reset_title_colours() {
 }
 
 void DockController::tray_pointer_activity() {
-    if (widgets_.window->isMinimized()) {
-        // A click on the tray icon brings the mini strip back, as the taskbar does.
-        widgets_.window->showNormal();
-        widgets_.window->raise();
-    }
     give_focus();
     reset_title_colours();
+}
+
+void DockController::bring_back() {
+    if (hidden_) {
+        sliver_touched();
+    }
+    if (widgets_.window->isMinimized() || !widgets_.window->isVisible()) {
+        // The mini strip (or a window someone hid) comes back as the taskbar would bring it.
+        widgets_.window->showNormal();
+    }
+    widgets_.window->raise();
+    give_focus();
+    reset_title_colours();
+}
+
+void DockController::screens_changed() {
+    const std::vector<dock::Area> areas = monitors();
+    if (areas.empty()) {
+        return;  // no monitor at all for a moment: wait for the next change
+    }
+    if (hidden_) {
+        // Slid away: docked again, shown, at the same kind of edge of a monitor that is there,
+        // then slid away again there, with a fresh sliver.
+        const dock::WindowDock shown = dock::place_on_monitors(*hidden_, areas);
+        drop_sliver();
+        apply(shown);
+        const dock::DockFrame frame = frame_of(shown);
+        slide_to(dock::dock_toggle(shown, frame), frame);
+        return;
+    }
+    const dock::WindowDock now = current();
+    const dock::WindowDock placed = dock::place_on_monitors(now, areas);
+    if (placed != now) {
+        apply(placed);
+    }
 }
 
 void DockController::toggle_help_width() {
@@ -410,7 +481,8 @@ void DockController::toggle_help_width() {
     // A resize carries Qt's idea of the position, which may still be the one before the window
     // manager placed the window.
     sync_position();
-    const dock::HelpGeometry g = dock::toggle_help(current(), screen_width());
+    const dock::WindowDock now = current();
+    const dock::HelpGeometry g = dock::toggle_help(now, frame_of(now));
     set_window_twips(g.width, dock::kCalculatorHeight);
     const QPoint pos(dock::px_from_twips(g.left), widgets_.window->y());
     if (pos != widgets_.window->pos()) {

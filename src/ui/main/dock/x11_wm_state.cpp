@@ -6,10 +6,12 @@
 #ifdef ORVANE_HAVE_XCB
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string_view>
+#include <vector>
 #endif
 
 namespace orvane {
@@ -73,6 +75,42 @@ void request_wm_state(const QWidget* window, std::initializer_list<WmState> stat
     Q_UNUSED(window);
     Q_UNUSED(states);
     Q_UNUSED(on);
+#endif
+}
+
+void set_wm_state_before_map(const QWidget* window, std::initializer_list<WmState> states) {
+#ifdef ORVANE_HAVE_XCB
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr || window == nullptr ||
+        !window->testAttribute(Qt::WA_WState_Created)) {
+        return;
+    }
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    const xcb_atom_t net_wm_state = atom(connection, "_NET_WM_STATE");
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, id, net_wm_state, XCB_ATOM_ATOM, 0, 64),
+            nullptr),
+        &std::free);
+    std::vector<xcb_atom_t> atoms;
+    if (reply && reply->format == 32) {
+        const auto* present = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+        atoms.assign(present, present + xcb_get_property_value_length(reply.get()) /
+                                            int(sizeof(xcb_atom_t)));
+    }
+    for (const WmState state : states) {
+        const xcb_atom_t wanted = atom(connection, atom_name(state));
+        if (std::find(atoms.begin(), atoms.end(), wanted) == atoms.end()) {
+            atoms.push_back(wanted);
+        }
+    }
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, net_wm_state, XCB_ATOM_ATOM, 32,
+                        static_cast<uint32_t>(atoms.size()), atoms.data());
+    xcb_flush(connection);
+#else
+    Q_UNUSED(window);
+    Q_UNUSED(states);
 #endif
 }
 

@@ -15,6 +15,11 @@ enum class WmState { skip_taskbar, skip_pager, above };
 // Does nothing off X11 or before the window has a native window.
 void request_wm_state(const QWidget* window, std::initializer_list<WmState> states, bool on);
 
+// Writes STATES into the _NET_WM_STATE of a window that is about to be mapped, beside what is
+// there: window managers read it when they map the window (the toolkit merges its own entries
+// into it at the map). Does nothing off X11 or before the window has a native window.
+void set_wm_state_before_map(const QWidget* window, std::initializer_list<WmState> states);
+
 // Whether the window's _NET_WM_STATE lists STATE; nullopt when the server cannot be asked.
 [[nodiscard]] std::optional<bool> has_wm_state(const QWidget* window, WmState state);
 
