@@ -192,7 +192,17 @@ desktop_test_cleanup() {
 # Start it before the program: the program looks for a notification area once, at load.
 desktop_start_panel() {
   command -v tint2 >/dev/null || { echo "skip: tint2 missing"; exit 77; }
+  # Background 1, grey, marks each task button of a taskbar.
   cat >"$desktop_dir/tint2rc" <<PANEL
+rounded = 0
+border_width = 0
+background_color = #808080 100
+task_background_id = 1
+task_active_background_id = 1
+task_iconified_background_id = 1
+task_maximum_size = 150 28
+task_text = 1
+task_font_color = #ffffff 100
 panel_items = $1
 panel_size = 100% 32
 panel_position = bottom center horizontal

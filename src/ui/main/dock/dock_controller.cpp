@@ -176,10 +176,11 @@ bool DockController::eventFilter(QObject* watched, QEvent* event) {
             }
             return false;
         case QEvent::Show:
-            if (watched == widgets_.window && !event->spontaneous()) {
-                // About to be mapped: off the taskbar and pager from the first map on, under
-                // every window manager (not all of them skip a utility window), and again at
-                // every later map.
+            if (watched == widgets_.window && !event->spontaneous() &&
+                (widgets_.window->windowFlags() & Qt::FramelessWindowHint)) {
+                // The calculator about to be mapped: off the taskbar and pager from the first
+                // map on, under every window manager (not all of them skip a utility window),
+                // and again at every later map. The mini strip keeps its taskbar entry.
                 set_wm_state_before_map(widgets_.window,
                                         {WmState::skip_taskbar, WmState::skip_pager});
             }
@@ -500,11 +501,23 @@ void DockController::minimise_to_strip() {
     // managers do not minimise one at all.
     framed = (framed & ~Qt::WindowType_Mask) | Qt::Window;
     set_frame(framed);
-    request_wm_state(widgets_.window, {WmState::skip_taskbar, WmState::skip_pager}, false);
-    widgets_.window->showMinimized();
     widgets_.window->setWindowTitle(QString::fromUtf8(dock::kMinimisedCaption.data(),
                                                       qsizetype(dock::kMinimisedCaption.size())));
     set_background(widgets_.mini_button, kTitleNormal);
+    if (!widgets_.window->isVisible()) {
+        widgets_.window->showMinimized();
+        return;
+    }
+    // Mapped afresh as an ordinary window: a taskbar that never listed the window (it skipped
+    // the taskbar from its first map) lists it once it appears in the client list again. The
+    // window manager must have withdrawn it first.
+    widgets_.window->hide();
+    forget_wm_state(widgets_.window);
+    QTimer::singleShot(kShapeDelayMs, this, [this] {
+        if (!widgets_.window->isVisible()) {
+            widgets_.window->showMinimized();
+        }
+    });
 }
 
 void DockController::set_frame(Qt::WindowFlags flags) {
@@ -531,6 +544,11 @@ void DockController::schedule_shape_check() {
 
 void DockController::restore_shape() {
     shape_check_pending_ = false;
+    if (!widgets_.window->isVisible()) {
+        // Unmapped (slid away, or between the two maps of the mini strip): its next map or
+        // state change brings another check.
+        return;
+    }
     dock::ShapeInput in;
     in.width = dock::nominal_width(dock::twips_from_px(widgets_.window->width()));
     in.minimised = widgets_.window->isMinimized();

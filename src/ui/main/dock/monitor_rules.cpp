@@ -1,10 +1,10 @@
 #include "ui/main/dock/monitor_rules.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <utility>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
+#include <utility>
 
 namespace orvane::dock {
 
@@ -35,7 +35,8 @@ std::int64_t squared_distance(const Area& a, int x, int y) {
 std::pair<int, int> extent_along(const Area& window, const Area& m, Edge edge) {
     const bool across = edge == Edge::top;
     const int from = across ? std::max(window.left, m.left) : std::max(window.top, m.top);
-    const int to = across ? std::min(window.right(), m.right()) : std::min(window.bottom(), m.bottom());
+    const int to =
+        across ? std::min(window.right(), m.right()) : std::min(window.bottom(), m.bottom());
     if (from < to) {
         return {from, to};
     }
@@ -138,10 +139,12 @@ bool outer_edge(std::span<const Area> monitors, std::size_t index, Edge edge, in
         bool beyond = false;
         switch (edge) {
             case Edge::top:
-                beyond = o.top < m.top && o.bottom() >= m.top && overlaps(o.left, o.right(), from, to);
+                beyond =
+                    o.top < m.top && o.bottom() >= m.top && overlaps(o.left, o.right(), from, to);
                 break;
             case Edge::left:
-                beyond = o.left < m.left && o.right() >= m.left && overlaps(o.top, o.bottom(), from, to);
+                beyond =
+                    o.left < m.left && o.right() >= m.left && overlaps(o.top, o.bottom(), from, to);
                 break;
             case Edge::right:
                 beyond = o.right() > m.right() && o.left <= m.right() &&

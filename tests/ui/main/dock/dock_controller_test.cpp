@@ -316,7 +316,7 @@ class DockControllerTest : public QObject {
         send_mouse(mini, QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton, Qt::LeftButton);
         send_mouse(mini, QEvent::MouseButtonRelease, {3, 3}, Qt::LeftButton, Qt::NoButton);
         QCoreApplication::processEvents();
-        QVERIFY(window_->isMinimized());
+        QTRY_VERIFY(window_->isMinimized());
         QCOMPARE(window_->windowTitle(), QStringLiteral("Orvane桌面计算器"));
         QVERIFY(!(window_->windowFlags() & Qt::FramelessWindowHint));
         QVERIFY(window_->windowFlags() & Qt::WindowTitleHint);
@@ -346,7 +346,7 @@ class DockControllerTest : public QObject {
         if (state == QLatin1String("mini")) {
             controller_->minimise_to_strip();
             QCoreApplication::processEvents();
-            QVERIFY(window_->isMinimized());
+            QTRY_VERIFY(window_->isMinimized());
         } else if (state == QLatin1String("slid")) {
             drag_to(window_->findChild<QWidget*>("Pic_shang"), window_.get(), QPoint(5, 200));
             expected = QPoint(0, 200);
