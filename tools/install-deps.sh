@@ -17,7 +17,7 @@ packages=(
   at-spi2-core python3-pyatspi
   # Monitor layouts (xrandr), KDE's window manager with real frames, GNOME's Wayland session
   # driven through its remote-desktop bus API.
-  x11-xserver-utils kwin-x11 kwin-style-breeze python3-gi python3-dbus
+  x11-xserver-utils kwin-x11 kwin-style-breeze python3-gi python3-dbus xwayland
 )
 
 missing=()

@@ -23,6 +23,8 @@ constexpr int kPollMs = 20;
 // has reached us before the drop is judged.
 constexpr int kQuietTicks = 3;
 constexpr int kShapeDelayMs = 50;
+// Ticks a window moved by a compositor must stand still before its move counts as over.
+constexpr int kSettleTicks = 20;
 constexpr int kScreensSettleMs = 250;
 
 void set_background(QWidget* widget, const QColor& colour) {
@@ -310,6 +312,8 @@ void DockController::begin_drag(const QPoint& global_pos) {
         system_drag_ = true;
         system_move_released_ = false;
         poll_quiet_ticks_ = 0;
+        settled_.reset();
+        last_origin_ = widgets_.window->pos();
         system_move_poll_.start();
         emit drag_started(true);
         return;
@@ -327,6 +331,16 @@ void DockController::poll_system_move() {
     const bool held = server_down.has_value() ? *server_down
                                               : !system_move_released_ &&
                                                     QGuiApplication::mouseButtons() != Qt::NoButton;
+    if (held && on_xwayland()) {
+        watch_compositor_move();
+        return;
+    }
+    if (settled_) {
+        // The move is really over now.
+        settled_.reset();
+        system_move_poll_.stop();
+        return;
+    }
     if (held) {
         poll_quiet_ticks_ = 0;
         return;
@@ -336,6 +350,32 @@ void DockController::poll_system_move() {
     }
     system_move_poll_.stop();
     finish_drag();
+}
+
+void DockController::watch_compositor_move() {
+    // Under XWayland the compositor runs the move, and the X server hears of the release only
+    // at the next pointer motion: the move counts as over once the window has stood still for a
+    // moment. Should it move on after all (the button was still down), it is a drag again.
+    const QPoint origin = server_window_origin(widgets_.window).value_or(widgets_.window->pos());
+    if (settled_) {
+        if (origin != settled_->first && origin != settled_->second) {
+            settled_.reset();
+            system_drag_ = true;
+            last_origin_ = origin;
+            poll_quiet_ticks_ = 0;
+        }
+        return;
+    }
+    if (origin != last_origin_) {
+        last_origin_ = origin;
+        poll_quiet_ticks_ = 0;
+        return;
+    }
+    if (++poll_quiet_ticks_ < kSettleTicks) {
+        return;
+    }
+    finish_drag();
+    settled_ = std::pair{origin, widgets_.window->pos()};
 }
 
 void DockController::finish_drag() {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "ui/main/dock/dock_rules.h"
@@ -106,6 +107,7 @@ class DockController : public QObject {
     bool on_release(QObject* watched, QEvent* event);
     void begin_drag(const QPoint& global_pos);
     void poll_system_move();
+    void watch_compositor_move();
     void finish_drag();
     void sync_position();
     void strip_moved(QObject* strip);
@@ -136,6 +138,9 @@ class DockController : public QObject {
     bool system_drag_ = false;
     bool system_move_released_ = false;
     int poll_quiet_ticks_ = 0;
+    QPoint last_origin_;
+    // Dropped once the compositor's move stood still: where it stood and where the drop put it.
+    std::optional<std::pair<QPoint, QPoint>> settled_;
     bool mini_pressed_ = false;
     bool shape_check_pending_ = false;
     Qt::WindowFlags borderless_flags_;
