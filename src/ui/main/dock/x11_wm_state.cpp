@@ -41,15 +41,21 @@ std::string_view atom_name(WmState state) {
     return {};
 }
 
+// The X connection, when the window has a native X window.
+xcb_connection_t* connection_for(const QWidget* window) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    const bool created = window != nullptr && window->testAttribute(Qt::WA_WState_Created);
+    return created ? connection : nullptr;
+}
+
 }  // namespace
 #endif
 
 void request_wm_state(const QWidget* window, std::initializer_list<WmState> states, bool on) {
 #ifdef ORVANE_HAVE_XCB
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-    if (connection == nullptr || window == nullptr ||
-        !window->testAttribute(Qt::WA_WState_Created)) {
+    xcb_connection_t* connection = connection_for(window);
+    if (connection == nullptr) {
         return;
     }
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
@@ -80,10 +86,8 @@ void request_wm_state(const QWidget* window, std::initializer_list<WmState> stat
 
 void set_wm_state_before_map(const QWidget* window, std::initializer_list<WmState> states) {
 #ifdef ORVANE_HAVE_XCB
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-    if (connection == nullptr || window == nullptr ||
-        !window->testAttribute(Qt::WA_WState_Created)) {
+    xcb_connection_t* connection = connection_for(window);
+    if (connection == nullptr) {
         return;
     }
     const auto id = static_cast<xcb_window_t>(window->winId());
@@ -116,10 +120,8 @@ void set_wm_state_before_map(const QWidget* window, std::initializer_list<WmStat
 
 std::optional<bool> has_wm_state(const QWidget* window, WmState state) {
 #ifdef ORVANE_HAVE_XCB
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-    if (connection == nullptr || window == nullptr ||
-        !window->testAttribute(Qt::WA_WState_Created)) {
+    xcb_connection_t* connection = connection_for(window);
+    if (connection == nullptr) {
         return std::nullopt;
     }
     std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
@@ -150,10 +152,8 @@ std::optional<bool> has_wm_state(const QWidget* window, WmState state) {
 
 void forget_wm_state(const QWidget* window) {
 #ifdef ORVANE_HAVE_XCB
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-    if (connection == nullptr || window == nullptr ||
-        !window->testAttribute(Qt::WA_WState_Created)) {
+    xcb_connection_t* connection = connection_for(window);
+    if (connection == nullptr) {
         return;
     }
     xcb_delete_property(connection, static_cast<xcb_window_t>(window->winId()),
