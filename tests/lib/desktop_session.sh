@@ -144,7 +144,10 @@ desktop_drag_window() {
   local x y step
   read -r x y < <(xwininfo -id "$1" |
     awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
-  xdotool mousemove --sync $((x + $2)) $((y + $3))
+  # --sync waits for the pointer to move, in vain when it is there already.
+  if [ "$(xdotool getmouselocation | cut -d' ' -f1-2)" != "x:$((x + $2)) y:$((y + $3))" ]; then
+    xdotool mousemove --sync $((x + $2)) $((y + $3))
+  fi
   sleep 0.2
   xdotool mousedown 1
   sleep 0.2
