@@ -24,8 +24,9 @@ if [ "${1:-}" != --inside ]; then
   dbus-run-session -- mutter --wayland --headless --virtual-monitor 1280x800 -- \
     "$0" --inside "$calculator" >"$XDG_RUNTIME_DIR/out" 2>"$XDG_RUNTIME_DIR/mutter.log" || true
   cat "$XDG_RUNTIME_DIR/out"
-  grep -q '^ok: all$' "$XDG_RUNTIME_DIR/out"
-  exit
+  grep -q '^ok: all$' "$XDG_RUNTIME_DIR/out" && exit 0
+  echo "--- mutter"; tail -n 20 "$XDG_RUNTIME_DIR/mutter.log"
+  exit 1
 fi
 
 calculator=$2
