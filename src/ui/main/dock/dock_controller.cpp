@@ -446,6 +446,9 @@ void DockController::sliver_touched() {
     widgets_.window->show();
     widgets_.window->raise();
     give_focus();
+    if (on_xwayland()) {
+        request_activation(widgets_.window);
+    }
     emit slid(dock::slid_away(shown, frame));
 }
 

@@ -118,6 +118,30 @@ void set_wm_state_before_map(const QWidget* window, std::initializer_list<WmStat
 #endif
 }
 
+void request_activation(const QWidget* window) {
+#ifdef ORVANE_HAVE_XCB
+    xcb_connection_t* connection = connection_for(window);
+    if (connection == nullptr) {
+        return;
+    }
+    xcb_client_message_event_t message;
+    std::memset(&message, 0, sizeof message);
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(window->winId());
+    message.type = atom(connection, "_NET_ACTIVE_WINDOW");
+    message.data.data32[0] = 2;  // from a pager: on the user's behalf
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_send_event(connection, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+#else
+    Q_UNUSED(window);
+#endif
+}
+
 std::optional<bool> has_wm_state(const QWidget* window, WmState state) {
 #ifdef ORVANE_HAVE_XCB
     xcb_connection_t* connection = connection_for(window);
