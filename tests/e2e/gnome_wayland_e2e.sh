@@ -56,9 +56,8 @@ echo "XWayland on $DISPLAY, Wayland on $WAYLAND_DISPLAY"
 
 coproc INPUT { /usr/bin/python3 "$here/remote_input.py"; }
 send() {
-  local reply
   echo "$*" >&"${INPUT[1]}"
-  read -r reply <&"${INPUT[0]}" || fail "the input driver ended"
+  read -r _ <&"${INPUT[0]}" || fail "the input driver ended"
 }
 
 role_of() { xprop -id "$1" WM_WINDOW_ROLE 2>/dev/null | sed -n 's/.*= "\(.*\)"/\1/p'; }

@@ -190,6 +190,15 @@ desktop_test_cleanup() {
   rm -rf "$workdir"
 }
 
+# desktop_panel_up ITEMS: the panel is there, with its notification area when ITEMS has one.
+desktop_panel_up() {
+  if [[ $1 == *S* ]]; then
+    grep -q 'systray started' "$desktop_dir/tint2.log"
+  else
+    xwininfo -root -tree 2>/dev/null | grep -q '"tint2"'
+  fi
+}
+
 # desktop_start_panel ITEMS: a 32-pixel tint2 panel along the bottom of the primary monitor with
 # ITEMS (tint2's panel_items: S the notification area, T a taskbar). Skips (77) without tint2.
 # Start it before the program: the program looks for a notification area once, at load.
@@ -217,10 +226,6 @@ systray_icon_size = 24
 PANEL
   tint2 -c "$desktop_dir/tint2rc" >"$desktop_dir/tint2.log" 2>&1 &
   desktop_pids+=($!)
-  desktop_panel_up() {
-    if [[ $1 == *S* ]]; then grep -q 'systray started' "$desktop_dir/tint2.log"; else
-      xwininfo -root -tree 2>/dev/null | grep -q '"tint2"'; fi
-  }
   wait_until 10 desktop_panel_up "$1" ||
     { echo "FAIL: tint2 did not start"; cat "$desktop_dir/tint2.log"; exit 1; }
 }
