@@ -497,6 +497,10 @@ void DockController::bring_back() {
 }
 
 void DockController::screens_changed() {
+    if (system_drag_ || manual_drag_) {
+        screens_settle_.start();  // the drop decides; look again once it is over
+        return;
+    }
     const std::vector<dock::Area> areas = monitors();
     if (areas.empty()) {
         return;  // no monitor at all for a moment: wait for the next change
