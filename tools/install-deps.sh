@@ -15,6 +15,9 @@ packages=(
   dpkg-dev man-db lintian
   # Screen-reader checks: the accessibility bus and its Python client.
   at-spi2-core python3-pyatspi
+  # Monitor layouts (xrandr), KDE's window manager with real frames, GNOME's Wayland session
+  # driven through its remote-desktop bus API.
+  x11-xserver-utils kwin-x11 kwin-style-breeze python3-gi python3-dbus xwayland
 )
 
 missing=()

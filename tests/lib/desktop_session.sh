@@ -2,8 +2,9 @@
 # manager. Source it, then call `desktop_start WxH [--no-wm]`; `desktop_stop` ends both (call it
 # from your EXIT trap). Safe under `set -euo pipefail`.
 #
-# ORVANE_WM picks the window manager: openbox (the default), xfwm4 (compositor off) or mutter
-# (X11 mode, in its own D-Bus session). `desktop_wm_available` tells whether it is installed.
+# ORVANE_WM picks the window manager: openbox (the default), xfwm4 (compositor off), mutter
+# (X11 mode) or kwin (KDE's, X11 mode, Breeze frames), the last three on a private session bus.
+# `desktop_wm_available` tells whether it is installed.
 #
 # Other programs may start X servers at the same moment: a failed attempt is retried.
 
@@ -21,18 +22,26 @@ wait_until() {
   done
 }
 
-desktop_display_ready() { [ -s "$desktop_dir/display" ]; }
 desktop_server_answers() { xprop -root >/dev/null 2>&1; }
 desktop_wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
+# A display number of our own: where X servers share /tmp but not their lock files, a server
+# started on a number in use comes up half reachable (clients may reach the other one), so a
+# random number is taken and a server that found its number in use is given up.
+desktop_number_clash() {
+  grep -qE 'already running|already active' "$desktop_dir/xvfb.log" ||
+    ! kill -0 "${desktop_pids[-1]}" 2>/dev/null
+}
+
 desktop_try_start() {  # desktop_try_start WxH WITH_WM
-  : >"$desktop_dir/display"
-  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$desktop_dir/display" \
-    2>"$desktop_dir/xvfb.log" &
+  local number=$((200 + RANDOM % 5000))
+  echo "$number" >"$desktop_dir/display"
+  Xvfb ":$number" -screen 0 "${1}x24" -nolisten tcp 2>"$desktop_dir/xvfb.log" &
   desktop_pids+=($!)
-  wait_until 15 desktop_display_ready || return 1
-  export DISPLAY=":$(head -n1 "$desktop_dir/display")"
+  export DISPLAY=":$number"
   wait_until 15 desktop_server_answers || return 1
+  sleep 0.2
+  ! desktop_number_clash || return 1
   [ "$2" = yes ] || return 0
   desktop_start_bus || return 1
   desktop_launch_wm >"$desktop_dir/wm.log" 2>&1 &
@@ -47,6 +56,7 @@ desktop_wm_available() {
     openbox) command -v openbox >/dev/null ;;
     xfwm4) command -v xfwm4 >/dev/null && command -v dbus-run-session >/dev/null ;;
     mutter) command -v mutter >/dev/null && command -v dbus-run-session >/dev/null ;;
+    kwin) command -v kwin_x11 >/dev/null && command -v dbus-daemon >/dev/null ;;
     *) return 1 ;;
   esac
 }
@@ -74,6 +84,8 @@ desktop_launch_wm() {
     openbox) exec openbox --sm-disable ;;
     xfwm4) exec xfwm4 --compositor=off --sm-client-disable ;;
     mutter) exec mutter --x11 --replace --sm-disable ;;
+    # Its own Qt must not pick up the platform or scale the tests set for the program.
+    kwin) exec env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR kwin_x11 --replace ;;
     *) echo "unknown window manager $(desktop_wm)" >&2; return 1 ;;
   esac
 }
@@ -142,7 +154,10 @@ desktop_drag_window() {
   local x y step
   read -r x y < <(xwininfo -id "$1" |
     awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} END {print x, y}')
-  xdotool mousemove --sync $((x + $2)) $((y + $3))
+  # --sync waits for the pointer to move, in vain when it is there already.
+  if [ "$(xdotool getmouselocation | cut -d' ' -f1-2)" != "x:$((x + $2)) y:$((y + $3))" ]; then
+    xdotool mousemove --sync $((x + $2)) $((y + $3))
+  fi
   sleep 0.2
   xdotool mousedown 1
   sleep 0.2
@@ -183,4 +198,59 @@ desktop_test_cleanup() {
   desktop_stop
   wait 2>/dev/null || true
   rm -rf "$workdir"
+}
+
+# desktop_panel_up ITEMS: the panel is there, with its notification area when ITEMS has one.
+desktop_panel_up() {
+  if [[ $1 == *S* ]]; then
+    grep -q 'systray started' "$desktop_dir/tint2.log"
+  else
+    xwininfo -root -tree 2>/dev/null | grep -q '"tint2"'
+  fi
+}
+
+# desktop_start_panel ITEMS: a 32-pixel tint2 panel along the bottom of the primary monitor with
+# ITEMS (tint2's panel_items: S the notification area, T a taskbar). Skips (77) without tint2.
+# Start it before the program: the program looks for a notification area once, at load.
+desktop_start_panel() {
+  command -v tint2 >/dev/null || { echo "skip: tint2 missing"; exit 77; }
+  # Background 1, grey, marks each task button of a taskbar.
+  cat >"$desktop_dir/tint2rc" <<PANEL
+rounded = 0
+border_width = 0
+background_color = #808080 100
+task_background_id = 1
+task_active_background_id = 1
+task_iconified_background_id = 1
+task_maximum_size = 150 28
+task_text = 1
+task_font_color = #ffffff 100
+panel_items = $1
+panel_size = 100% 32
+panel_position = bottom center horizontal
+panel_monitor = primary
+panel_layer = top
+strut_policy = follow_size
+systray_padding = 4 4 4
+systray_icon_size = 24
+PANEL
+  tint2 -c "$desktop_dir/tint2rc" >"$desktop_dir/tint2.log" 2>&1 &
+  desktop_pids+=($!)
+  wait_until 10 desktop_panel_up "$1" ||
+    { echo "FAIL: tint2 did not start"; cat "$desktop_dir/tint2.log"; exit 1; }
+}
+
+# desktop_tray_icon NAME MAIN_WID: prints "ID X Y" of the icon window of program NAME embedded in
+# the panel (not its main window, at most 64 pixels square, in the bottom 40 pixels of the
+# screen); nothing while there is none.
+desktop_tray_icon() {
+  local bottom
+  bottom=$(xwininfo -root | awk '/^  Height/ {print $NF}')
+  { xwininfo -root -tree || true; } | awk -v name="\"$1\":" -v main="$(printf '0x%x' "$2")" \
+    -v low=$((bottom - 40)) '
+        $2 == name && $1 != main {
+            for (i = 3; i <= NF; i++) if ($i ~ /^[0-9]+x[0-9]+\+/) { split($i, g, /[x+]/); a = $(i + 1) }
+            split(a, p, "+")
+            if (g[1] <= 64 && g[2] <= 64 && p[3] >= low && !found) { print $1, p[2], p[3]; found = 1 }
+        }'
 }

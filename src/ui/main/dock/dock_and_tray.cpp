@@ -15,8 +15,18 @@ DesktopBehaviour attach_desktop_behaviour(const DockWidgets& widgets) {
 }
 
 void attach_tray_icon(const DesktopBehaviour& behaviour, QSystemTrayIcon& tray) {
-    QObject::connect(&tray, &QSystemTrayIcon::activated, behaviour.dock,
-                     &DockController::tray_pointer_activity);
+    DockController* dock = behaviour.dock;
+    QObject::connect(
+        &tray, &QSystemTrayIcon::activated, dock, [dock](QSystemTrayIcon::ActivationReason reason) {
+            // A click brings the calculator back from wherever it is; the context
+            // menu's press only counts as pointer activity.
+            if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick ||
+                reason == QSystemTrayIcon::MiddleClick) {
+                dock->bring_back();
+            } else {
+                dock->tray_pointer_activity();
+            }
+        });
     if (behaviour.window != nullptr) {
         tray.setContextMenu(make_tray_menu(behaviour.window, behaviour.dock));
     }

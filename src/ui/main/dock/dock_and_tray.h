@@ -20,8 +20,8 @@ struct DesktopBehaviour {
 // L_Help / F1 (ui/main/help/help_panel.h).
 DesktopBehaviour attach_desktop_behaviour(const DockWidgets& widgets);
 
-// Lets pointer activity over the window's tray icon reach the window (a click brings the mini
-// strip back) and gives the icon its menu.
+// Lets pointer activity over the window's tray icon reach the window (a click brings the
+// calculator back from every state) and gives the icon its menu.
 void attach_tray_icon(const DesktopBehaviour& behaviour, QSystemTrayIcon& tray);
 
 }  // namespace orvane

@@ -23,6 +23,9 @@ constexpr int kPollMs = 20;
 // has reached us before the drop is judged.
 constexpr int kQuietTicks = 3;
 constexpr int kShapeDelayMs = 50;
+// Ticks a window moved by a compositor must stand still before its move counts as over.
+constexpr int kSettleTicks = 20;
+constexpr int kScreensSettleMs = 250;
 
 void set_background(QWidget* widget, const QColor& colour) {
     if (widget == nullptr) {
@@ -44,9 +47,14 @@ DockController::DockController(const DockWidgets& widgets, QObject* parent)
     : QObject(parent != nullptr ? parent : widgets.window), widgets_(widgets) {
     Q_ASSERT(widgets_.window != nullptr);
     borderless_flags_ = widgets_.window->windowFlags() | Qt::FramelessWindowHint;
-    screen_width_ = [] {
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        return screen != nullptr ? twips_from_px(screen->geometry().width()) : 0;
+    monitors_ = [] {
+        std::vector<dock::Area> areas;
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            const QRect g = screen->geometry();
+            areas.push_back({twips_from_px(g.x()), twips_from_px(g.y()),
+                             twips_from_px(g.width()), twips_from_px(g.height())});
+        }
+        return areas;
     };
     for (QWidget* widget :
          {widgets_.window, widgets_.logo, widgets_.display, widgets_.memory, widgets_.strip_top,
@@ -59,17 +67,41 @@ DockController::DockController(const DockWidgets& widgets, QObject* parent)
     }
     system_move_poll_.setInterval(kPollMs);
     connect(&system_move_poll_, &QTimer::timeout, this, &DockController::poll_system_move);
+    screens_settle_.setSingleShot(true);
+    screens_settle_.setInterval(kScreensSettleMs);
+    connect(&screens_settle_, &QTimer::timeout, this, &DockController::screens_changed);
+    watch_screens();
     reset_title_colours();
+}
+
+void DockController::watch_screens() {
+    auto settle = [this] { screens_settle_.start(); };
+    auto watch = [this, settle](QScreen* screen) {
+        connect(screen, &QScreen::geometryChanged, this, settle);
+    };
+    for (QScreen* screen : QGuiApplication::screens()) {
+        watch(screen);
+    }
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, [watch, settle](QScreen* screen) {
+        watch(screen);
+        settle();
+    });
+    connect(qGuiApp, &QGuiApplication::screenRemoved, this, settle);
+    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, settle);
 }
 
 DockController::~DockController() = default;
 
-void DockController::set_screen_width_source(std::function<int()> source) {
-    screen_width_ = std::move(source);
+void DockController::set_monitors_source(std::function<std::vector<dock::Area>()> source) {
+    monitors_ = std::move(source);
 }
 
-int DockController::screen_width() const {
-    return screen_width_();
+std::vector<dock::Area> DockController::monitors() const {
+    return monitors_();
+}
+
+dock::DockFrame DockController::frame_of(const dock::WindowDock& window) const {
+    return dock::frame_for(window, monitors());
 }
 
 dock::WindowDock DockController::current() const {
@@ -146,6 +178,15 @@ bool DockController::eventFilter(QObject* watched, QEvent* event) {
             }
             return false;
         case QEvent::Show:
+            if (watched == widgets_.window && !event->spontaneous() &&
+                (widgets_.window->windowFlags() & Qt::FramelessWindowHint)) {
+                // The calculator about to be mapped: off the taskbar and pager from the first
+                // map on, under every window manager (not all of them skip a utility window),
+                // and again at every later map. The mini strip keeps its taskbar entry.
+                set_wm_state_before_map(widgets_.window,
+                                        {WmState::skip_taskbar, WmState::skip_pager});
+            }
+            [[fallthrough]];
         case QEvent::Close:
             if (watched == widgets_.window && hidden_) {
                 // Shown or closed by someone else while slid away: the sliver has no job.
@@ -271,6 +312,8 @@ void DockController::begin_drag(const QPoint& global_pos) {
         system_drag_ = true;
         system_move_released_ = false;
         poll_quiet_ticks_ = 0;
+        settled_.reset();
+        last_origin_ = widgets_.window->pos();
         system_move_poll_.start();
         emit drag_started(true);
         return;
@@ -288,6 +331,16 @@ void DockController::poll_system_move() {
     const bool held = server_down.has_value() ? *server_down
                                               : !system_move_released_ &&
                                                     QGuiApplication::mouseButtons() != Qt::NoButton;
+    if (held && on_xwayland()) {
+        watch_compositor_move();
+        return;
+    }
+    if (settled_) {
+        // The move is really over now.
+        settled_.reset();
+        system_move_poll_.stop();
+        return;
+    }
     if (held) {
         poll_quiet_ticks_ = 0;
         return;
@@ -299,11 +352,38 @@ void DockController::poll_system_move() {
     finish_drag();
 }
 
+void DockController::watch_compositor_move() {
+    // Under XWayland the compositor runs the move, and the X server hears of the release only
+    // at the next pointer motion: the move counts as over once the window has stood still for a
+    // moment. Should it move on after all (the button was still down), it is a drag again.
+    const QPoint origin = server_window_origin(widgets_.window).value_or(widgets_.window->pos());
+    if (settled_) {
+        if (origin != settled_->first && origin != settled_->second) {
+            settled_.reset();
+            system_drag_ = true;
+            last_origin_ = origin;
+            poll_quiet_ticks_ = 0;
+        }
+        return;
+    }
+    if (origin != last_origin_) {
+        last_origin_ = origin;
+        poll_quiet_ticks_ = 0;
+        return;
+    }
+    if (++poll_quiet_ticks_ < kSettleTicks) {
+        return;
+    }
+    finish_drag();
+    settled_ = std::pair{origin, widgets_.window->pos()};
+}
+
 void DockController::finish_drag() {
     system_drag_ = false;
     manual_drag_ = false;
     sync_position();
-    const dock::WindowDock after = dock::decide_drop(current(), screen_width());
+    const dock::WindowDock before = current();
+    const dock::WindowDock after = dock::decide_drop(before, frame_of(before));
     apply(after);
     emit dropped(after.docked);
 }
@@ -325,12 +405,12 @@ void DockController::strip_moved(QObject* strip) {
         return;
     }
     give_focus();
-    slide_to(dock::dock_toggle(before, screen_width()));
+    const dock::DockFrame frame = frame_of(before);
+    slide_to(dock::dock_toggle(before, frame), frame);
 }
 
-void DockController::slide_to(const dock::WindowDock& target) {
-    const int screen_twips = screen_width();
-    if (!dock::slid_away(target, screen_twips)) {
+void DockController::slide_to(const dock::WindowDock& target, const dock::DockFrame& frame) {
+    if (!dock::slid_away(target, frame)) {
         apply(target);
         emit slid(false);
         return;
@@ -338,13 +418,14 @@ void DockController::slide_to(const dock::WindowDock& target) {
     // Window managers keep what part of a window they like on the screen, or do not move it
     // at all: the window goes off the screen and a sliver of our own takes the part that the
     // slide leaves, showing what the window shows there.
-    const dock::Area area = dock::sliver_px(target, screen_twips);
+    const dock::Area area = dock::sliver_px(target, frame);
     const QRect on_screen(area.left, area.top, area.width, area.height);
     const QPoint origin(px_from_twips(target.left), px_from_twips(target.top));
     const QPixmap picture = widgets_.window->grab(on_screen.translated(-origin));
     apply(dock::WindowDock{current().left, current().top, target.width, target.height,
                            target.docked, target.strips});
     hidden_ = target;
+    hidden_frame_ = frame;
     if (!sliver_) {
         sliver_ = std::make_unique<EdgeSliver>();
         connect(sliver_.get(), &EdgeSliver::touched, this, &DockController::sliver_touched);
@@ -358,13 +439,17 @@ void DockController::sliver_touched() {
     if (!hidden_) {
         return;
     }
-    const dock::WindowDock shown = dock::dock_toggle(*hidden_, screen_width());
+    const dock::DockFrame frame = hidden_frame_;
+    const dock::WindowDock shown = dock::dock_toggle(*hidden_, frame);
     drop_sliver();
     apply(shown);
     widgets_.window->show();
     widgets_.window->raise();
     give_focus();
-    emit slid(dock::slid_away(shown, screen_width()));
+    if (on_xwayland()) {
+        request_activation(widgets_.window);
+    }
+    emit slid(dock::slid_away(shown, frame));
 }
 
 void DockController::drop_sliver() {
@@ -394,13 +479,47 @@ void DockController::reset_title_colours() {
 }
 
 void DockController::tray_pointer_activity() {
-    if (widgets_.window->isMinimized()) {
-        // A click on the tray icon brings the mini strip back, as the taskbar does.
-        widgets_.window->showNormal();
-        widgets_.window->raise();
-    }
     give_focus();
     reset_title_colours();
+}
+
+void DockController::bring_back() {
+    if (hidden_) {
+        sliver_touched();
+    }
+    if (widgets_.window->isMinimized() || !widgets_.window->isVisible()) {
+        // The mini strip (or a window someone hid) comes back as the taskbar would bring it.
+        widgets_.window->showNormal();
+    }
+    widgets_.window->raise();
+    give_focus();
+    reset_title_colours();
+}
+
+void DockController::screens_changed() {
+    if (system_drag_ || manual_drag_) {
+        screens_settle_.start();  // the drop decides; look again once it is over
+        return;
+    }
+    const std::vector<dock::Area> areas = monitors();
+    if (areas.empty()) {
+        return;  // no monitor at all for a moment: wait for the next change
+    }
+    if (hidden_) {
+        // Slid away: docked again, shown, at the same kind of edge of a monitor that is there,
+        // then slid away again there, with a fresh sliver.
+        const dock::WindowDock shown = dock::place_on_monitors(*hidden_, areas);
+        drop_sliver();
+        apply(shown);
+        const dock::DockFrame frame = frame_of(shown);
+        slide_to(dock::dock_toggle(shown, frame), frame);
+        return;
+    }
+    const dock::WindowDock now = current();
+    const dock::WindowDock placed = dock::place_on_monitors(now, areas);
+    if (placed != now) {
+        apply(placed);
+    }
 }
 
 void DockController::toggle_help_width() {
@@ -410,7 +529,8 @@ void DockController::toggle_help_width() {
     // A resize carries Qt's idea of the position, which may still be the one before the window
     // manager placed the window.
     sync_position();
-    const dock::HelpGeometry g = dock::toggle_help(current(), screen_width());
+    const dock::WindowDock now = current();
+    const dock::HelpGeometry g = dock::toggle_help(now, frame_of(now));
     set_window_twips(g.width, dock::kCalculatorHeight);
     const QPoint pos(px_from_twips(g.left), widgets_.window->y());
     if (pos != widgets_.window->pos()) {
@@ -428,11 +548,23 @@ void DockController::minimise_to_strip() {
     // managers do not minimise one at all.
     framed = (framed & ~Qt::WindowType_Mask) | Qt::Window;
     set_frame(framed);
-    request_wm_state(widgets_.window, {WmState::skip_taskbar, WmState::skip_pager}, false);
-    widgets_.window->showMinimized();
     widgets_.window->setWindowTitle(QString::fromUtf8(dock::kMinimisedCaption.data(),
                                                       qsizetype(dock::kMinimisedCaption.size())));
     set_background(widgets_.mini_button, kTitleNormal);
+    if (!widgets_.window->isVisible()) {
+        widgets_.window->showMinimized();
+        return;
+    }
+    // Mapped afresh as an ordinary window: a taskbar that never listed the window (it skipped
+    // the taskbar from its first map) lists it once it appears in the client list again. The
+    // window manager must have withdrawn it first.
+    widgets_.window->hide();
+    forget_wm_state(widgets_.window);
+    QTimer::singleShot(kShapeDelayMs, this, [this] {
+        if (!widgets_.window->isVisible()) {
+            widgets_.window->showMinimized();
+        }
+    });
 }
 
 void DockController::set_frame(Qt::WindowFlags flags) {
@@ -459,6 +591,11 @@ void DockController::schedule_shape_check() {
 
 void DockController::restore_shape() {
     shape_check_pending_ = false;
+    if (!widgets_.window->isVisible()) {
+        // Unmapped (slid away, or between the two maps of the mini strip): its next map or
+        // state change brings another check.
+        return;
+    }
     dock::ShapeInput in;
     in.width = dock::nominal_width(twips_from_px(widgets_.window->width()));
     in.minimised = widgets_.window->isMinimized();

@@ -12,8 +12,11 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "ui/main/dock/dock_rules.h"
+#include "ui/main/dock/monitor_rules.h"
 
 namespace orvane {
 
@@ -58,9 +61,9 @@ class DockController : public QObject {
     dock::WindowDock current() const;
     bool docked() const { return docked_; }
 
-    // Screen width in twips; by default the primary screen's, read fresh each time.
-    void set_screen_width_source(std::function<int()> source);
-    int screen_width() const;
+    // The monitors in twips; by default the toolkit's screens, read fresh each time.
+    void set_monitors_source(std::function<std::vector<dock::Area>()> source);
+    std::vector<dock::Area> monitors() const;
 
     // Whether a left press may hand the move to the window manager. Off: the controller moves
     // the window itself from the pointer events (always the case where the platform refuses).
@@ -76,6 +79,11 @@ class DockController : public QObject {
     void reset_title_colours();
     // Pointer activity over the tray icon counts as a move over the window background.
     void tray_pointer_activity();
+    // A click on the tray icon or its menu's 显示计算器: the calculator comes back in view and
+    // takes the focus, whether slid away, in its mini strip, hidden or covered.
+    void bring_back();
+    // The monitors changed: the window ends on a visible monitor, docked again if it was.
+    void screens_changed();
 
   signals:
     void help_panel_toggled(bool open);
@@ -99,6 +107,7 @@ class DockController : public QObject {
     bool on_release(QObject* watched, QEvent* event);
     void begin_drag(const QPoint& global_pos);
     void poll_system_move();
+    void watch_compositor_move();
     void finish_drag();
     void sync_position();
     void strip_moved(QObject* strip);
@@ -109,13 +118,17 @@ class DockController : public QObject {
     void set_frame(Qt::WindowFlags flags);
     void schedule_shape_check();
     void restore_shape();
-    // A slide: away behind the sliver, or back into view.
-    void slide_to(const dock::WindowDock& target);
+    // A slide on FRAME's monitor: away behind the sliver, or back into view.
+    void slide_to(const dock::WindowDock& target, const dock::DockFrame& frame);
     void sliver_touched();
     void drop_sliver();
+    dock::DockFrame frame_of(const dock::WindowDock& window) const;
+    void watch_screens();
 
     DockWidgets widgets_;
-    std::function<int()> screen_width_;
+    std::function<std::vector<dock::Area>()> monitors_;
+    // Screen changes come in bursts (xrandr, a monitor waking up): act once they have settled.
+    QTimer screens_settle_;
     bool docked_ = false;
     bool system_move_allowed_ = true;
     // A move we do ourselves: the pointer's offset from the window's corner.
@@ -125,12 +138,16 @@ class DockController : public QObject {
     bool system_drag_ = false;
     bool system_move_released_ = false;
     int poll_quiet_ticks_ = 0;
+    QPoint last_origin_;
+    // Dropped once the compositor's move stood still: where it stood and where the drop put it.
+    std::optional<std::pair<QPoint, QPoint>> settled_;
     bool mini_pressed_ = false;
     bool shape_check_pending_ = false;
     Qt::WindowFlags borderless_flags_;
     // While slid away: the window as the rules see it (it is hidden meanwhile) and the sliver
     // that stands in for it.
     std::optional<dock::WindowDock> hidden_;
+    dock::DockFrame hidden_frame_;
     std::unique_ptr<EdgeSliver> sliver_;
 };
 

@@ -2,24 +2,31 @@
 
 namespace orvane::dock {
 
-WindowDock decide_drop(WindowDock w, int screen_width) {
-    const bool away = w.top >= kEdgeDistance && w.left >= kEdgeDistance &&
-                      w.left <= screen_width - w.width - kEdgeDistance;
-    if (away) {
+DockFrame whole_screen(int width) {
+    constexpr int kUnbounded = 1 << 28;
+    return DockFrame{Area{0, 0, width, kUnbounded}};
+}
+
+WindowDock decide_drop(WindowDock w, const DockFrame& f) {
+    const Area& m = f.monitor;
+    const bool near_top = f.top && w.top < m.top + kEdgeDistance;
+    const bool near_left = f.left && w.left < m.left + kEdgeDistance;
+    const bool near_right = f.right && w.left > m.right() - w.width - kEdgeDistance;
+    if (!near_top && !near_left && !near_right) {
         // The strips keep whatever visibility they had; only the flag goes.
         w.docked = false;
         return w;
     }
     w.strips = Strips{};
     w.docked = true;
-    if (w.top < kEdgeDistance) {
-        w.top = 0;
+    if (near_top) {
+        w.top = m.top;
         w.strips.top = false;
-    } else if (w.left < kEdgeDistance) {
-        w.left = 0;
+    } else if (near_left) {
+        w.left = m.left;
         w.strips.left = false;
     } else {
-        w.left = screen_width - w.width;
+        w.left = m.right() - w.width;
         w.strips.right = false;
     }
     return w;
@@ -29,18 +36,20 @@ bool toggle_applies(const WindowDock& w) {
     return w.docked && w.width < kExpandedThreshold;
 }
 
-WindowDock dock_toggle(WindowDock w, int screen_width) {
+WindowDock dock_toggle(WindowDock w, const DockFrame& f) {
     if (!toggle_applies(w)) {
         return w;
     }
+    const Area& m = f.monitor;
     if (!w.strips.left) {
-        w.left = w.left >= 0 ? kSliver - w.width : 0;
+        w.left = w.left >= m.left ? m.left + kSliver - w.width : m.left;
     }
     if (!w.strips.top) {
-        w.top = w.top >= 0 ? kSliver - w.height : 0;
+        w.top = w.top >= m.top ? m.top + kSliver - w.height : m.top;
     }
     if (!w.strips.right) {
-        w.left = w.left < screen_width - kSliver ? screen_width - kSliver : screen_width - w.width;
+        const int hidden = m.right() - kSliver;
+        w.left = w.left < hidden ? hidden : m.right() - w.width;
     }
     return w;
 }
@@ -49,11 +58,11 @@ bool docked_right(const WindowDock& w) {
     return w.docked && !w.strips.right;
 }
 
-HelpGeometry toggle_help(const WindowDock& w, int screen_width) {
+HelpGeometry toggle_help(const WindowDock& w, const DockFrame& f) {
     HelpGeometry g;
     g.opened = w.width < kExpandedThreshold;
     g.width = g.opened ? kExpandedWidth : kCalculatorWidth;
-    g.left = docked_right(w) ? screen_width - g.width : w.left;
+    g.left = docked_right(w) ? f.monitor.right() - g.width : w.left;
     return g;
 }
 

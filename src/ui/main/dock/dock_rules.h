@@ -25,6 +25,32 @@ struct Strips {
     bool operator==(const Strips&) const = default;
 };
 
+// A rectangle on the desktop, twips or pixels as its producer says.
+struct Area {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    [[nodiscard]] int right() const { return left + width; }
+    [[nodiscard]] int bottom() const { return top + height; }
+    [[nodiscard]] bool empty() const { return width <= 0 || height <= 0; }
+    bool operator==(const Area&) const = default;
+};
+
+// The monitor a window docks on, and which of its edges are edges of the whole desktop: only
+// those dock (an edge shared with a neighbouring monitor is crossed freely). There is no bottom
+// docking.
+struct DockFrame {
+    Area monitor;
+    bool top = true;
+    bool left = true;
+    bool right = true;
+    bool operator==(const DockFrame&) const = default;
+};
+
+// One screen WIDTH twips wide at the origin, all three edges docking, unbounded downwards.
+[[nodiscard]] DockFrame whole_screen(int width);
+
 // What the rules see of the window: geometry in twips, the dock flag and the strips.
 struct WindowDock {
     int left = 0;
@@ -33,12 +59,13 @@ struct WindowDock {
     int height = kCalculatorHeight;
     bool docked = false;  // dock_state; "unset" counts as false
     Strips strips;
+    [[nodiscard]] Area area() const { return {left, top, width, height}; }
     bool operator==(const WindowDock&) const = default;
 };
 
-// The decision right after the pointer-driven move ends: undock away from all edges, or snap
-// to the top (wins), the left, or the right edge and hide that edge's strip.
-WindowDock decide_drop(WindowDock window, int screen_width);
+// The decision right after the pointer-driven move ends: undock away from all docking edges of
+// the frame, or snap to the top (wins), the left, or the right edge and hide that edge's strip.
+WindowDock decide_drop(WindowDock window, const DockFrame& frame);
 
 // Whether a pointer move over an edge strip slides the window: only when docked and not
 // expanded. When this is true the window also takes the keyboard focus.
@@ -46,7 +73,7 @@ bool toggle_applies(const WindowDock& window);
 
 // Slides a docked window out of sight, leaving a sliver, or back into view. The left, top and
 // right tests run in this order on every call; without `toggle_applies` nothing changes.
-WindowDock dock_toggle(WindowDock window, int screen_width);
+WindowDock dock_toggle(WindowDock window, const DockFrame& frame);
 
 // The help panel opening or closing: the new width and left.
 struct HelpGeometry {
@@ -60,8 +87,8 @@ struct HelpGeometry {
 bool docked_right(const WindowDock& window);
 
 // Width 10000 or more closes (6635), otherwise opens (10470); a right-docked window keeps its
-// right side on the screen's right edge, everything else keeps its left.
-HelpGeometry toggle_help(const WindowDock& window, int screen_width);
+// right side on the monitor's right edge, everything else keeps its left.
+HelpGeometry toggle_help(const WindowDock& window, const DockFrame& frame);
 
 // What a resize of the window (by anyone, restoring included) asks for.
 struct ShapeInput {

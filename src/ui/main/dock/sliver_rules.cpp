@@ -4,20 +4,25 @@
 
 namespace orvane::dock {
 
-bool slid_away(const WindowDock& w, int screen_width) {
-    return w.left < 0 || w.top < 0 || w.left + w.width > screen_width;
+bool slid_away(const WindowDock& w, const DockFrame& f) {
+    // Only the docked edge counts: a window docked at the top may reach across a side edge
+    // shared with the next monitor.
+    const Area& m = f.monitor;
+    return (!w.strips.left && w.left < m.left) || (!w.strips.top && w.top < m.top) ||
+           (!w.strips.right && w.left + w.width > m.right());
 }
 
-Area sliver_twips(const WindowDock& w, int screen_width) {
-    const int left = std::max(w.left, 0);
-    const int right = std::min(w.left + w.width, screen_width);
-    const int top = std::max(w.top, 0);
-    const int bottom = w.top + w.height;
+Area sliver_twips(const WindowDock& w, const DockFrame& f) {
+    const Area& m = f.monitor;
+    const int left = std::max(w.left, m.left);
+    const int right = std::min(w.left + w.width, m.right());
+    const int top = std::max(w.top, m.top);
+    const int bottom = std::min(w.top + w.height, m.bottom());
     return Area{left, top, right - left, bottom - top};
 }
 
-Area sliver_px(const WindowDock& w, int screen_width) {
-    const Area t = sliver_twips(w, screen_width);
+Area sliver_px(const WindowDock& w, const DockFrame& f) {
+    const Area t = sliver_twips(w, f);
     if (t.empty()) {
         return Area{};
     }

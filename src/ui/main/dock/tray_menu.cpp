@@ -10,12 +10,7 @@ namespace orvane {
 QMenu* make_tray_menu(QWidget* window, DockController* dock) {
     auto* menu = new QMenu(window);
     QObject::connect(menu->addAction(QStringLiteral("显示计算器")), &QAction::triggered, window,
-                     [window, dock] {
-                         if (!window->isVisible()) {
-                             window->show();
-                         }
-                         dock->tray_pointer_activity();
-                     });
+                     [dock] { dock->bring_back(); });
     QObject::connect(menu->addAction(QStringLiteral("退出")), &QAction::triggered, window,
                      &QWidget::close);
     return menu;

@@ -1,7 +1,9 @@
 #include "ui/main/dock/x11_state.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 #ifdef ORVANE_HAVE_XCB
 #include <xcb/xcb.h>
@@ -30,6 +32,16 @@ xcb_window_t root_of(xcb_connection_t* connection) {
 
 }  // namespace
 #endif
+
+bool on_xwayland() {
+    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+        return false;
+    }
+    const auto screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(), [](const QScreen* screen) {
+        return screen->name().startsWith(QLatin1String("XWAYLAND"));
+    });
+}
 
 std::optional<bool> server_pointer_buttons_down() {
 #ifdef ORVANE_HAVE_XCB

@@ -10,6 +10,9 @@ class QWidget;
 
 namespace orvane {
 
+// True when the X server is XWayland (a Wayland session): its outputs are named XWAYLAND<n>.
+bool on_xwayland();
+
 // True while any pointer button is held down; nullopt when the server cannot be asked.
 std::optional<bool> server_pointer_buttons_down();
 

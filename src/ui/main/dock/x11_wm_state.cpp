@@ -6,10 +6,12 @@
 #ifdef ORVANE_HAVE_XCB
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string_view>
+#include <vector>
 #endif
 
 namespace orvane {
@@ -39,15 +41,21 @@ std::string_view atom_name(WmState state) {
     return {};
 }
 
+// The X connection, when the window has a native X window.
+xcb_connection_t* connection_for(const QWidget* window) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    const bool created = window != nullptr && window->testAttribute(Qt::WA_WState_Created);
+    return created ? connection : nullptr;
+}
+
 }  // namespace
 #endif
 
 void request_wm_state(const QWidget* window, std::initializer_list<WmState> states, bool on) {
 #ifdef ORVANE_HAVE_XCB
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-    if (connection == nullptr || window == nullptr ||
-        !window->testAttribute(Qt::WA_WState_Created)) {
+    xcb_connection_t* connection = connection_for(window);
+    if (connection == nullptr) {
         return;
     }
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
@@ -76,12 +84,68 @@ void request_wm_state(const QWidget* window, std::initializer_list<WmState> stat
 #endif
 }
 
+void set_wm_state_before_map(const QWidget* window, std::initializer_list<WmState> states) {
+#ifdef ORVANE_HAVE_XCB
+    xcb_connection_t* connection = connection_for(window);
+    if (connection == nullptr) {
+        return;
+    }
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    const xcb_atom_t net_wm_state = atom(connection, "_NET_WM_STATE");
+    std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
+        xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, id, net_wm_state, XCB_ATOM_ATOM, 0, 64),
+            nullptr),
+        &std::free);
+    std::vector<xcb_atom_t> atoms;
+    if (reply && reply->format == 32) {
+        const auto* present = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+        atoms.assign(present, present + xcb_get_property_value_length(reply.get()) /
+                                            int(sizeof(xcb_atom_t)));
+    }
+    for (const WmState state : states) {
+        const xcb_atom_t wanted = atom(connection, atom_name(state));
+        if (std::find(atoms.begin(), atoms.end(), wanted) == atoms.end()) {
+            atoms.push_back(wanted);
+        }
+    }
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, net_wm_state, XCB_ATOM_ATOM, 32,
+                        static_cast<uint32_t>(atoms.size()), atoms.data());
+    xcb_flush(connection);
+#else
+    Q_UNUSED(window);
+    Q_UNUSED(states);
+#endif
+}
+
+void request_activation(const QWidget* window) {
+#ifdef ORVANE_HAVE_XCB
+    xcb_connection_t* connection = connection_for(window);
+    if (connection == nullptr) {
+        return;
+    }
+    xcb_client_message_event_t message;
+    std::memset(&message, 0, sizeof message);
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = static_cast<xcb_window_t>(window->winId());
+    message.type = atom(connection, "_NET_ACTIVE_WINDOW");
+    message.data.data32[0] = 2;  // from a pager: on the user's behalf
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_send_event(connection, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+#else
+    Q_UNUSED(window);
+#endif
+}
+
 std::optional<bool> has_wm_state(const QWidget* window, WmState state) {
 #ifdef ORVANE_HAVE_XCB
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-    if (connection == nullptr || window == nullptr ||
-        !window->testAttribute(Qt::WA_WState_Created)) {
+    xcb_connection_t* connection = connection_for(window);
+    if (connection == nullptr) {
         return std::nullopt;
     }
     std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
@@ -112,10 +176,8 @@ std::optional<bool> has_wm_state(const QWidget* window, WmState state) {
 
 void forget_wm_state(const QWidget* window) {
 #ifdef ORVANE_HAVE_XCB
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
-    if (connection == nullptr || window == nullptr ||
-        !window->testAttribute(Qt::WA_WState_Created)) {
+    xcb_connection_t* connection = connection_for(window);
+    if (connection == nullptr) {
         return;
     }
     xcb_delete_property(connection, static_cast<xcb_window_t>(window->winId()),

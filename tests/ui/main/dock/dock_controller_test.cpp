@@ -27,6 +27,11 @@ void send_mouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButto
     QCoreApplication::sendEvent(target, &event);
 }
 
+dock::Area monitor(int left, int top, int width, int height) {
+    return {dock::twips_from_px(left), dock::twips_from_px(top), dock::twips_from_px(width),
+            dock::twips_from_px(height)};
+}
+
 // The sliver that stands in for a slid-away window, when one is shown.
 EdgeSliver* shown_sliver() {
     for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -73,7 +78,8 @@ class DockControllerTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
         controller_ = new DockController(window_->parts);
         controller_->set_system_move_allowed(false);
-        controller_->set_screen_width_source([] { return orvane::twips_from_px(kScreenPx); });
+        monitors_ = {monitor(0, 0, kScreenPx, 2000)};
+        controller_->set_monitors_source([this] { return monitors_; });
     }
     void cleanup() { window_.reset(); }
 
@@ -310,7 +316,7 @@ class DockControllerTest : public QObject {
         send_mouse(mini, QEvent::MouseButtonPress, {3, 3}, Qt::LeftButton, Qt::LeftButton);
         send_mouse(mini, QEvent::MouseButtonRelease, {3, 3}, Qt::LeftButton, Qt::NoButton);
         QCoreApplication::processEvents();
-        QVERIFY(window_->isMinimized());
+        QTRY_VERIFY(window_->isMinimized());
         QCOMPARE(window_->windowTitle(), QStringLiteral("Orvane桌面计算器"));
         QVERIFY(!(window_->windowFlags() & Qt::FramelessWindowHint));
         QVERIFY(window_->windowFlags() & Qt::WindowTitleHint);
@@ -327,15 +333,88 @@ class DockControllerTest : public QObject {
         QCOMPARE(window_->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
     }
 
-    void tray_click_restores_the_mini_strip() {
-        controller_->minimise_to_strip();
-        QCoreApplication::processEvents();
-        QVERIFY(window_->isMinimized());
-        controller_->tray_pointer_activity();
-        QTRY_VERIFY(!window_->isMinimized());
+    void tray_click_brings_the_window_back_data() {
+        QTest::addColumn<QString>("state");
+        QTest::newRow("mini strip") << "mini";
+        QTest::newRow("slid away") << "slid";
+        QTest::newRow("hidden") << "hidden";
+        QTest::newRow("in view") << "shown";
+    }
+    void tray_click_brings_the_window_back() {
+        QFETCH(QString, state);
+        QPoint expected = window_->pos();
+        if (state == QLatin1String("mini")) {
+            controller_->minimise_to_strip();
+            QCoreApplication::processEvents();
+            QTRY_VERIFY(window_->isMinimized());
+        } else if (state == QLatin1String("slid")) {
+            drag_to(window_->findChild<QWidget*>("Pic_shang"), window_.get(), QPoint(5, 200));
+            expected = QPoint(0, 200);
+            hover(window_->findChild<QWidget*>("Pic_you"));
+            QVERIFY(shown_sliver() != nullptr);
+        } else if (state == QLatin1String("hidden")) {
+            window_->hide();
+        }
+        QVERIFY(state == QLatin1String("shown") || !window_->isVisible() || window_->isMinimized());
+        controller_->bring_back();
+        QTRY_VERIFY(window_->isVisible() && !window_->isMinimized());
+        QVERIFY(shown_sliver() == nullptr);
+        QCOMPARE(window_->pos(), expected);
         QTRY_VERIFY(window_->windowFlags() & Qt::FramelessWindowHint);
         QTRY_COMPARE(window_->windowTitle(), QString());
         QCOMPARE(window_->size(), QSize(kWidthPx, kHeightPx));
+    }
+
+    void screen_changes_leave_the_window_on_a_monitor_data() {
+        QTest::addColumn<QPoint>("drop");
+        QTest::addColumn<bool>("slide");
+        QTest::addColumn<QRect>("after");  // the monitor left after the change
+        QTest::addColumn<QPoint>("expected");
+        QTest::addColumn<QRect>("sliver");  // empty: the window is in view
+        const int right = 2 * kScreenPx - kWidthPx;
+        QTest::newRow("free on the monitor that went")
+            << QPoint(1500, 300) << false << QRect(0, 0, kScreenPx, 800)
+            << QPoint(kScreenPx - kWidthPx, 300) << QRect();
+        QTest::newRow("docked right of the monitor that went")
+            << QPoint(right - 5, 300) << false << QRect(0, 0, kScreenPx, 800)
+            << QPoint(kScreenPx - kWidthPx, 300) << QRect();
+        QTest::newRow("slid away at the right, the screen shrank")
+            << QPoint(right - 5, 300) << true << QRect(0, 0, 1024, 600)
+            << QPoint(1024 - kWidthPx, 600 - kHeightPx)
+            << QRect(1021, 600 - kHeightPx, 3, kHeightPx);
+        QTest::newRow("slid away at the top of the monitor that went")
+            << QPoint(1500, 5) << true << QRect(0, 0, kScreenPx, 800)
+            << QPoint(kScreenPx - kWidthPx, 0) << QRect(kScreenPx - kWidthPx, 0, kWidthPx, 3);
+        QTest::newRow("docked left, unaffected")
+            << QPoint(5, 300) << false << QRect(0, 0, kScreenPx, 800) << QPoint(0, 300) << QRect();
+    }
+    void screen_changes_leave_the_window_on_a_monitor() {
+        QFETCH(QPoint, drop);
+        QFETCH(bool, slide);
+        QFETCH(QRect, after);
+        QFETCH(QPoint, expected);
+        QFETCH(QRect, sliver);
+        monitors_ = {monitor(0, 0, kScreenPx, 800), monitor(kScreenPx, 0, kScreenPx, 800)};
+        drag_to(window_->findChild<QWidget*>("Pic_xia"), window_.get(), drop);
+        QVERIFY(controller_->docked() || drop == QPoint(1500, 300));
+        if (slide) {
+            hover(window_->findChild<QWidget*>("Pic_zuo"));
+            QVERIFY(shown_sliver() != nullptr);
+        }
+        monitors_ = {monitor(after.x(), after.y(), after.width(), after.height())};
+        controller_->screens_changed();
+        QCOMPARE(window_->pos(), expected);
+        if (sliver.isEmpty()) {
+            QVERIFY(window_->isVisible());
+            QVERIFY(shown_sliver() == nullptr);
+            return;
+        }
+        QVERIFY(!window_->isVisible());
+        QVERIFY(shown_sliver() != nullptr);
+        QCOMPARE(shown_sliver()->geometry(), sliver);
+        hover(shown_sliver());
+        QVERIFY(window_->isVisible());
+        QCOMPARE(window_->pos(), expected);
     }
 
     void any_other_size_snaps_back() {
@@ -350,15 +429,17 @@ class DockControllerTest : public QObject {
         QCOMPARE(window_->windowTitle(), QStringLiteral("x"));
     }
 
-    void default_screen_width_is_the_primary_screens() {
+    void default_monitors_are_the_toolkits_screens() {
         DockController plain(window_->parts, nullptr);
-        QCOMPARE(plain.screen_width(),
-                 orvane::twips_from_px(QGuiApplication::primaryScreen()->geometry().width()));
+        const QRect g = QGuiApplication::primaryScreen()->geometry();
+        QVERIFY(plain.monitors().size() == std::size_t(QGuiApplication::screens().size()));
+        QVERIFY(plain.monitors().at(0) == monitor(g.x(), g.y(), g.width(), g.height()));
     }
 
   private:
     std::unique_ptr<DockTestWindow> window_;
     DockController* controller_ = nullptr;
+    std::vector<dock::Area> monitors_;
 };
 
 QTEST_MAIN(DockControllerTest)

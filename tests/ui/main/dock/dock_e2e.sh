@@ -31,21 +31,8 @@ desktop_start 1280x800 || { echo "FAIL: no X server with $(desktop_wm) could be 
 tray="${ORVANE_TRAY:-}"
 if [ -n "$tray" ]; then
     [ "$tray" = tint2 ] || { echo "FAIL: unknown tray $tray"; exit 1; }
-    command -v tint2 >/dev/null || { echo "skip: tint2 missing"; exit 77; }
-    # A 32-pixel panel along the bottom holding only the notification area.
-    cat >"$workdir/tint2rc" <<'EOF'
-panel_items = S
-panel_size = 100% 32
-panel_position = bottom center horizontal
-panel_layer = top
-strut_policy = follow_size
-systray_padding = 4 4 4
-systray_icon_size = 24
-EOF
-    tint2 -c "$workdir/tint2rc" >"$workdir/tint2.log" 2>&1 &
-    pids+=($!)
-    wait_until 10 grep -q 'systray started' "$workdir/tint2.log" ||
-        { echo "FAIL: tint2 started no notification area"; cat "$workdir/tint2.log"; exit 1; }
+    # A panel along the bottom holding only the notification area.
+    desktop_start_panel S
 fi
 
 QT_QPA_PLATFORM=xcb "$@" >"$workdir/app.log" 2>&1 &
@@ -218,20 +205,9 @@ icon_check="$(xprop -id "$wid" -f _NET_WM_ICON 32c ' $0+' _NET_WM_ICON |
     awk '{gsub(/,/, " "); w = $2; h = $3; n = NF - 1} END {print (w > 0 && h > 0 && n >= 2 + w * h) ? w "x" h " in " n " words" : "none"}')"
 [ "$icon_check" != none ] || { echo "FAIL: minimised without an icon: $(xprop -id "$wid" -f _NET_WM_ICON 32c ' $0+' _NET_WM_ICON | head -c 200)"; exit 1; }
 echo "ok: L_Mini minimised the window with its caption and an icon ($icon_check), an ordinary taskbar entry"
-# tray_icon PROGRAM: "ID X Y" of the program's icon window embedded in the panel (not the main
-# window, at most 64 pixels square, inside the 32-pixel panel at the bottom).
-tray_icon() {
-    { xwininfo -root -tree || true; } | awk -v name="\"$(basename "$1")\":" -v main="$(printf '0x%x' "$wid")" '
-        $2 == name && $1 != main {
-            for (i = 3; i <= NF; i++) if ($i ~ /^[0-9]+x[0-9]+\+/) { split($i, g, /[x+]/); a = $(i + 1) }
-            split(a, p, "+")
-            if (g[1] <= 64 && g[2] <= 64 && p[3] >= 768 && !found) { print $1, p[2], p[3]; found = 1 }
-        }'
-}
 if [ -n "$tray" ]; then
     icon=""
-    tray_icon_shown() { icon="$(tray_icon "$1")"; [ -n "$icon" ]; }
-    wait_until 5 tray_icon_shown "$1" || true
+    for _ in $(seq 50); do icon="$(desktop_tray_icon "$(basename "$1")" "$wid")"; [ -n "$icon" ] && break; sleep 0.1; done
     [ -n "$icon" ] || { echo "FAIL: no icon of the program in the panel"; xwininfo -root -tree; cat "$workdir/app.log"; exit 1; }
     read -r icon_id icon_x icon_y <<<"$icon"
     echo "ok: tray icon $icon_id at $icon_x,$icon_y"

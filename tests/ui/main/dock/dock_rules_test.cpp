@@ -1,4 +1,5 @@
 #include "ui/main/dock/dock_rules.h"
+#include "ui/main/dock/monitor_rules.h"
 #include "ui/main/dock/scale_rules.h"
 #include "ui/main/dock/sliver_rules.h"
 
@@ -12,6 +13,7 @@ namespace orvane::dock {
 namespace {
 
 constexpr int kScreen = 19200;  // 1280 pixels
+const DockFrame kWhole = whole_screen(kScreen);
 
 WindowDock at(int left, int top, int width = kCalculatorWidth) {
     WindowDock w;
@@ -72,7 +74,7 @@ TEST(DockDrop, SnapsToTheNearestEdgeWithTopFirst) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const WindowDock after = decide_drop(c.before, kScreen);
+        const WindowDock after = decide_drop(c.before, kWhole);
         EXPECT_EQ(after.left, c.expect_left);
         EXPECT_EQ(after.top, c.expect_top);
         EXPECT_EQ(after.docked, c.expect_docked);
@@ -123,7 +125,7 @@ TEST(DockToggle, SlidesBetweenShownAndSliver) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const WindowDock after = dock_toggle(c.before, kScreen);
+        const WindowDock after = dock_toggle(c.before, kWhole);
         EXPECT_EQ(after.left, c.expect_left);
         EXPECT_EQ(after.top, c.expect_top);
         EXPECT_EQ(after.docked, c.before.docked);
@@ -153,17 +155,17 @@ TEST(Sliver, LiesAtTheDockedEdgeAfterTheSlide) {
     for (auto c : cases) {
         SCOPED_TRACE(c.name);
         c.shown.height = h;
-        EXPECT_FALSE(slid_away(c.shown, kScreen));
-        const WindowDock hidden = dock_toggle(c.shown, kScreen);
-        EXPECT_TRUE(slid_away(hidden, kScreen));
-        EXPECT_EQ(sliver_twips(hidden, kScreen), c.twips);
-        EXPECT_EQ(sliver_px(hidden, kScreen), c.px);
+        EXPECT_FALSE(slid_away(c.shown, kWhole));
+        const WindowDock hidden = dock_toggle(c.shown, kWhole);
+        EXPECT_TRUE(slid_away(hidden, kWhole));
+        EXPECT_EQ(sliver_twips(hidden, kWhole), c.twips);
+        EXPECT_EQ(sliver_px(hidden, kWhole), c.px);
         // The pixel sliver is the window's own pixels there: it starts inside the window.
-        const Area px = sliver_px(hidden, kScreen);
+        const Area px = sliver_px(hidden, kWhole);
         EXPECT_GE(px.left, px_from_twips(hidden.left));
         EXPECT_LE(px.left + px.width, px_from_twips(hidden.left + hidden.width));
     }
-    EXPECT_TRUE(sliver_twips(at(-7000, 0), kScreen).empty());
+    EXPECT_TRUE(sliver_twips(at(-7000, 0), kWhole).empty());
 }
 
 TEST(DockToggle, AppliesOnlyWhenDockedAndNotExpanded) {
@@ -189,16 +191,16 @@ TEST(DockToggle, AppliesOnlyWhenDockedAndNotExpanded) {
 TEST(DockToggle, TwoTogglesReturnToTheShownPlace) {
     for (const WindowDock& shown : {docked(0, 2000, hidden_left()), docked(3000, 0, hidden_top()),
                                     docked(kScreen - kCalculatorWidth, 2000, hidden_right())}) {
-        const WindowDock hidden = dock_toggle(shown, kScreen);
+        const WindowDock hidden = dock_toggle(shown, kWhole);
         EXPECT_NE(hidden, shown);
-        EXPECT_EQ(dock_toggle(hidden, kScreen), shown);
+        EXPECT_EQ(dock_toggle(hidden, kWhole), shown);
     }
 }
 
 TEST(DockDrop, ClickOnTheTopSliverSnapsBack) {
     // Hidden at the top, pressed and released on the sliver without moving.
     const WindowDock after =
-        decide_drop(docked(4000, 50 - kCalculatorHeight, hidden_top()), kScreen);
+        decide_drop(docked(4000, 50 - kCalculatorHeight, hidden_top()), kWhole);
     EXPECT_EQ(after.top, 0);
     EXPECT_TRUE(after.docked);
     EXPECT_EQ(after.strips, hidden_top());
@@ -241,7 +243,7 @@ TEST(HelpToggle, WidthAndRightEdgeRule) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(toggle_help(c.before, kScreen), c.expect);
+        EXPECT_EQ(toggle_help(c.before, kWhole), c.expect);
     }
 }
 
@@ -325,6 +327,225 @@ TEST(DisplayScale, SizesReadBackCountAsTheSizeSet) {
     EXPECT_EQ(nominal_width(9000), 9000);
     EXPECT_EQ(nominal_width(kCalculatorWidth + 60), kCalculatorWidth + 60);
     EXPECT_EQ(nominal_width(kExpandedThreshold), kExpandedThreshold);
+}
+
+}  // namespace
+}  // namespace orvane::dock
+
+namespace orvane::dock {
+namespace {
+
+// Monitor layouts in pixels as xrandr sets them up, converted to twips.
+Area mon(int left, int top, int width, int height) {
+    return {twips_from_px(left), twips_from_px(top), twips_from_px(width), twips_from_px(height)};
+}
+const std::vector<Area> kOne = {mon(0, 0, 1280, 800)};
+const std::vector<Area> kSideBySide = {mon(0, 0, 1920, 1080), mon(1920, 0, 1920, 1080)};
+// The primary monitor on the right, listed first, the secondary on its left.
+const std::vector<Area> kSecondaryLeft = {mon(1920, 0, 1920, 1080), mon(0, 0, 1920, 1080)};
+const std::vector<Area> kStacked = {mon(0, 0, 1920, 1080), mon(0, 1080, 1920, 1080)};
+const std::vector<Area> kThree = {mon(0, 0, 1920, 1080), mon(1920, 0, 1920, 1080),
+                                  mon(3840, 0, 1280, 1024)};
+// A lower monitor on the right: the left one's right edge below 720 borders nothing.
+const std::vector<Area> kUneven = {mon(0, 0, 1920, 1080), mon(1920, 0, 1280, 720)};
+
+WindowDock at_px(int left, int top) {
+    return at(twips_from_px(left), twips_from_px(top));
+}
+
+int tw(int px) {
+    return twips_from_px(px);
+}
+
+TEST(Monitors, TheWindowIsOnTheMonitorOfItsCentreElseOfMostOverlapElseTheNearest) {
+    struct Case {
+        std::string name;
+        std::vector<Area> monitors;
+        WindowDock window;
+        std::size_t expect;
+    };
+    const std::vector<Case> cases = {
+        {"on the second of two", kSideBySide, at_px(2500, 300), 1},
+        {"straddling, centre on the left one", kSideBySide, at_px(1600, 300), 0},
+        {"straddling, centre on the right one", kSideBySide, at_px(1800, 300), 1},
+        {"centre above the desktop, overlapping the right one", kSideBySide, at_px(2500, -300), 1},
+        {"wholly beyond the right edge: the nearest", kSideBySide, at_px(4000, 300), 1},
+        {"wholly above the left one", kSideBySide, at_px(100, -1000), 0},
+        {"on the lower of two stacked", kStacked, at_px(100, 1300), 1},
+        {"secondary on the left, listed second", kSecondaryLeft, at_px(100, 300), 1},
+        {"on the third", kThree, at_px(4000, 300), 2},
+        {"below the short third: nearest is the third", kThree, at_px(4200, 1100), 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(monitor_of(c.window.area(), c.monitors), std::optional(c.expect));
+    }
+    EXPECT_EQ(monitor_of(at(0, 0).area(), {}), std::nullopt);
+}
+
+TEST(Monitors, DropsDockOnlyAtEdgesOfTheWholeDesktop) {
+    struct Case {
+        std::string name;
+        std::vector<Area> monitors;
+        WindowDock before;
+        int expect_left;
+        int expect_top;
+        bool expect_docked;
+        Strips expect_strips;
+    };
+    const std::vector<Case> cases = {
+        {"free on the second monitor", kSideBySide, at_px(2500, 300), tw(2500), tw(300), false, {}},
+        {"right edge of the second", kSideBySide, at_px(3388, 300), tw(3840) - kCalculatorWidth,
+         tw(300), true, hidden_right()},
+        {"top of the second", kSideBySide, at_px(2500, 8), tw(2500), 0, true, hidden_top()},
+        {"at the shared edge, left side",
+         kSideBySide,
+         at_px(1470, 300),
+         tw(1470),
+         tw(300),
+         false,
+         {}},
+        {"across the shared edge", kSideBySide, at_px(1800, 300), tw(1800), tw(300), false, {}},
+        {"left edge of the first", kSideBySide, at_px(10, 300), 0, tw(300), true, hidden_left()},
+        {"secondary on the left: its left edge", kSecondaryLeft, at_px(10, 300), 0, tw(300), true,
+         hidden_left()},
+        {"secondary on the left: the primary's left edge is shared",
+         kSecondaryLeft,
+         at_px(1925, 300),
+         tw(1925),
+         tw(300),
+         false,
+         {}},
+        {"secondary on the left: the primary's right edge", kSecondaryLeft, at_px(3388, 300),
+         tw(3840) - kCalculatorWidth, tw(300), true, hidden_right()},
+        {"stacked: the lower one's top is shared",
+         kStacked,
+         at_px(500, 1090),
+         tw(500),
+         tw(1090),
+         false,
+         {}},
+        {"stacked: the upper one's top", kStacked, at_px(500, 8), tw(500), 0, true, hidden_top()},
+        {"stacked: the lower one's left", kStacked, at_px(10, 1500), 0, tw(1500), true,
+         hidden_left()},
+        {"three: the middle one's right edge is shared",
+         kThree,
+         at_px(3388, 300),
+         tw(3388),
+         tw(300),
+         false,
+         {}},
+        {"three: the third one's right edge", kThree, at_px(4670, 300), tw(5120) - kCalculatorWidth,
+         tw(300), true, hidden_right()},
+        {"three: the third one's top", kThree, at_px(4000, 10), tw(4000), 0, true, hidden_top()},
+        {"uneven: the right edge beside nothing docks", kUneven, at_px(1470, 800),
+         tw(1920) - kCalculatorWidth, tw(800), true, hidden_right()},
+        {"uneven: the right edge beside the other is shared",
+         kUneven,
+         at_px(1470, 100),
+         tw(1470),
+         tw(100),
+         false,
+         {}},
+        {"one monitor: its right edge", kOne, at_px(830, 300), tw(1280) - kCalculatorWidth, tw(300),
+         true, hidden_right()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const WindowDock after = decide_drop(c.before, frame_for(c.before, c.monitors));
+        EXPECT_EQ(after.left, c.expect_left);
+        EXPECT_EQ(after.top, c.expect_top);
+        EXPECT_EQ(after.docked, c.expect_docked);
+        EXPECT_EQ(after.strips, c.expect_strips);
+    }
+}
+
+// Slid away on any monitor, the sliver lies on that monitor where the pointer can reach it, and
+// touching it brings the window back where it was shown.
+TEST(Monitors, TheSliverLiesOnTheWindowsMonitor) {
+    struct Case {
+        std::string name;
+        std::vector<Area> monitors;
+        WindowDock drop;
+        Area px;
+    };
+    const int h = twips_from_px(433);
+    const std::vector<Case> cases = {
+        {"top of the second", kSideBySide, at_px(2500, 8), {2500, 0, 442, 3}},
+        {"right of the second", kSideBySide, at_px(3388, 300), {3837, 300, 3, 433}},
+        {"left of the secondary on the left", kSecondaryLeft, at_px(10, 300), {0, 300, 3, 433}},
+        {"top of the primary right of the secondary",
+         kSecondaryLeft,
+         at_px(2500, 8),
+         {2500, 0, 442, 3}},
+        {"top, reaching across the shared edge", kSideBySide, at_px(1800, 8), {1920, 0, 322, 3}},
+        {"left of the lower stacked one", kStacked, at_px(10, 1500), {0, 1500, 3, 433}},
+        {"right of the third", kThree, at_px(4670, 300), {5117, 300, 3, 433}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WindowDock drop = c.drop;
+        drop.height = h;
+        const WindowDock shown = decide_drop(drop, frame_for(drop, c.monitors));
+        ASSERT_TRUE(shown.docked);
+        const DockFrame frame = frame_for(shown, c.monitors);
+        const WindowDock hidden = dock_toggle(shown, frame);
+        EXPECT_TRUE(slid_away(hidden, frame));
+        EXPECT_FALSE(slid_away(shown, frame));
+        EXPECT_EQ(sliver_px(hidden, frame), c.px);
+        EXPECT_EQ(dock_toggle(hidden, frame_for(hidden, c.monitors)), shown);
+    }
+}
+
+TEST(Monitors, AfterAScreenChangeTheWindowEndsOnAVisibleMonitor) {
+    struct Case {
+        std::string name;
+        std::vector<Area> monitors;  // after the change
+        WindowDock before;
+        int expect_left;
+        int expect_top;
+    };
+    const int w = kCalculatorWidth;
+    const int h = kCalculatorHeight;
+    const std::vector<Case> cases = {
+        {"free on a monitor that went", kOne, at_px(2500, 300), tw(1280) - w, tw(300)},
+        {"free, half off the bottom",
+         {mon(0, 0, 1920, 1080)},
+         at_px(500, 900),
+         tw(500),
+         tw(1080) - h},
+        {"free, mostly visible, stays", {mon(0, 0, 1920, 1080)}, at_px(500, 700), tw(500), tw(700)},
+        {"free, partly beyond a shared edge, stays", kSideBySide, at_px(1800, 300), tw(1800),
+         tw(300)},
+        {"docked right of a monitor that went", kOne, docked(tw(3840) - w, tw(300), hidden_right()),
+         tw(1280) - w, tw(300)},
+        {"slid away at the right, the screen shrank", kOne,
+         docked(tw(1917), tw(600), hidden_right()), tw(1280) - w, tw(800) - h},
+        {"slid away at the top of a monitor that went",
+         {mon(0, 0, 1920, 1080)},
+         docked(tw(2500), kSliver - h, hidden_top()),
+         tw(1920) - w,
+         0},
+        {"docked left, unaffected", kSideBySide, docked(0, tw(300), hidden_left()), 0, tw(300)},
+        {"slid away at the left comes back shown", kSideBySide,
+         docked(kSliver - w, tw(300), hidden_left()), 0, tw(300)},
+        {"docked right of the left one, a monitor added beside it", kSideBySide,
+         docked(tw(1920) - w, tw(300), hidden_right()), tw(3840) - w, tw(300)},
+        {"stacked, the upper one went: the lower one's top",
+         {mon(0, 1080, 1920, 1080)},
+         docked(tw(500), 0, hidden_top()),
+         tw(500),
+         tw(1080)},
+        {"no monitors: unchanged", {}, at_px(5000, 5000), tw(5000), tw(5000)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const WindowDock after = place_on_monitors(c.before, c.monitors);
+        EXPECT_EQ(after.left, c.expect_left);
+        EXPECT_EQ(after.top, c.expect_top);
+        EXPECT_EQ(after.docked, c.before.docked);
+        EXPECT_EQ(after.strips, c.before.strips);
+    }
 }
 
 }  // namespace

@@ -34,6 +34,10 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
     });
     window->show();
+    // As the program shows each new window: not every window manager focuses a new window that
+    // stays off the taskbar.
+    window->raise();
+    window->activateWindow();
     std::printf("window %llu\n", static_cast<unsigned long long>(window->winId()));
     std::fflush(stdout);
     const int status = app.exec();
