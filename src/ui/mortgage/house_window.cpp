@@ -308,10 +308,10 @@ void House::on_loan_forms_toggled(bool open) {
     if (open && loan_forms_ == nullptr) {
         create_loan_forms();
     }
-    const int width = twips(kClientWidth);
-    int height = twips(kClientHeight);
+    const int width = px_from_twips(kClientWidth);
+    int height = px_from_twips(kClientHeight);
     if (open) {
-        const int margin = twips(kLoanFormsMargin);
+        const int margin = px_from_twips(kLoanFormsMargin);
         const int panel_height = loan_forms_->sizeHint().height();
         loan_forms_->setGeometry(margin, height, width - 2 * margin, panel_height);
         height += panel_height + margin;

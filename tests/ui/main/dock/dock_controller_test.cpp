@@ -28,8 +28,8 @@ void send_mouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButto
 }
 
 dock::Area monitor(int left, int top, int width, int height) {
-    return {dock::twips_from_px(left), dock::twips_from_px(top), dock::twips_from_px(width),
-            dock::twips_from_px(height)};
+    return {orvane::twips_from_px(left), orvane::twips_from_px(top), orvane::twips_from_px(width),
+            orvane::twips_from_px(height)};
 }
 
 // The sliver that stands in for a slid-away window, when one is shown.
