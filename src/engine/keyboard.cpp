@@ -81,6 +81,8 @@ std::optional<Command> command_for_release(int key_code, int modifiers) {
             return Key::voice_switch;
         case kVkF7:
             return WindowCommand::switch_mortgage;
+        case kVkF8:
+            return WindowCommand::tape;
         default:
             return std::nullopt;
     }

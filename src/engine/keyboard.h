@@ -9,7 +9,7 @@
 namespace orvane::engine {
 
 // Window operations that a released key can run besides calculator keys.
-enum class WindowCommand { help, exit, switch_expression, switch_mortgage };
+enum class WindowCommand { help, exit, switch_expression, switch_mortgage, tape };
 using Command = std::variant<Key, WindowCommand>;
 
 // Modifier bits of a released key.
@@ -24,6 +24,7 @@ inline constexpr int kVkF2 = 113;
 inline constexpr int kVkF3 = 114;
 inline constexpr int kVkF4 = 115;
 inline constexpr int kVkF7 = 118;
+inline constexpr int kVkF8 = 119;
 
 // A typed character (after layout and Shift; Backspace 8, Enter 13) -> the key it clicks.
 std::optional<Key> key_for_character(char16_t character);
