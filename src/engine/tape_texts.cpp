@@ -178,7 +178,7 @@ std::string tape_line_text(const TapeLine& line, NumberStyle style) {
     if (line.check == CheckMark::agrees) {
         text += " ✓";
     } else if (line.check == CheckMark::differs) {
-        text += " ✗ 复核为 " + number_as(line.checked_value, style);
+        text += " ✘ 复核为 " + number_as(line.checked_value, style);
     }
     return text;
 }
@@ -245,7 +245,7 @@ std::string tape_csv(const Tape& tape, TapeCsvStyle style) {
         } else if (line.check == CheckMark::agrees) {
             check = "✓";
         } else if (line.check == CheckMark::differs) {
-            check = "✗ " + line.checked_value;
+            check = "✘ " + line.checked_value;
         }
         const std::string value = line.kind == LineKind::check ? "" : line.value;
         const bool keyed = line.kind == LineKind::number || line.kind == LineKind::carried ||

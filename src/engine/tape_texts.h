@@ -20,7 +20,7 @@ namespace orvane::engine {
 enum class NumberStyle { grouped, plain };
 
 // One line as printed: "1,234.5 ＋", "＝ 3,703,703.67", "MS 5", "复核一致", with its marks
-// (a check's ✓ or ✗ and the number keyed, a correction's old number).
+// (a check's ✓ or ✘ and the number keyed, a correction's old number).
 [[nodiscard]] std::string tape_line_text(const TapeLine& line, NumberStyle style);
 // What a screen reader says for the line: "加 1234.5", "结果 3703703.67".
 [[nodiscard]] std::string tape_line_spoken(const TapeLine& line);

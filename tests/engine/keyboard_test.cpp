@@ -50,8 +50,9 @@ TEST(Keyboard, ReleaseTable) {
         {kVkF4, kNone, std::nullopt},        {kVkF4, kAlt | kCtrl, std::nullopt},
         {kVkF1, kNone, WindowCommand::help}, {kVkF2, kShift, WindowCommand::switch_expression},
         {kVkF3, kNone, Key::voice_switch},   {kVkF7, kCtrl, WindowCommand::switch_mortgage},
-        {'U', kNone, std::nullopt},          {'M', kCtrl, std::nullopt},
-        {32, kNone, std::nullopt},           {116, kNone, std::nullopt},  // F5
+        {kVkF8, kNone, WindowCommand::tape}, {'U', kNone, std::nullopt},
+        {'M', kCtrl, std::nullopt},          {32, kNone, std::nullopt},
+        {116, kNone, std::nullopt},  // F5
     };
     for (const auto& row : rows) {
         EXPECT_EQ(command_for_release(row.key_code, row.modifiers), row.command)

@@ -128,7 +128,7 @@ TEST(KeysCommand, PrintsTheTapeAndCorrectsAndChecksIt) {
         {{"--tape", "1", "+", "2", "=", "correct:3:5"}, 1, "1 ＋\n2\n＝ 3\n"},
         {{"--tape=csv", "4", "+", "4", "=", "check", "4", "+", "5", "=", "endcheck"},
          0,
-         "line,kind,key,value,items,check,original\n1,number,＋,4,,✓,\n2,number,＝,4,,✗ 5,\n"
+         "line,kind,key,value,items,check,original\n1,number,＋,4,,✓,\n2,number,＝,4,,✘ 5,\n"
          "3,result,＝,8,2,,\n4,check,,,,复核不一致：第2项,\n"},
         {{"1", "2", "+", "3", "=", "correct:1:1,000"}, 0, "1003\n"}};
     for (const auto& row : rows) {

@@ -144,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CheckCase{"1 0 + 2 0 = AC check 1 0 + 2 0 = endcheck",
                                 "10 ＋ ✓\n20 ✓\n＝ 30\nAC\n复核一致\n", 0},
                       CheckCase{"1 0 + 2 0 + 3 0 = check 1 0 + 2 1 + 3 0 = endcheck",
-                                "10 ＋ ✓\n20 ＋ ✗ 复核为 21\n30 ✓\n＝ 60\n复核不一致：第2项\n", 1},
+                                "10 ＋ ✓\n20 ＋ ✘ 复核为 21\n30 ✓\n＝ 60\n复核不一致：第2项\n", 1},
                       // Numbers left out, and numbers beyond the tape's, differ too.
                       CheckCase{"1 + 2 + 3 = check 1 + 2 = endcheck",
                                 "1 ＋ ✓\n2 ＋ ✓\n3\n＝ 6\n复核不一致：第3项\n", 0},

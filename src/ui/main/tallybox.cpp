@@ -207,6 +207,9 @@ void Tallybox::run_command(const engine::Command& command) {
         case engine::WindowCommand::switch_mortgage:
             request_switch(CalculatorKind::mortgage);
             break;
+        case engine::WindowCommand::tape:
+            toggle_tape();
+            break;
     }
 }
 
@@ -244,6 +247,7 @@ void Tallybox::refresh() {
     if (controls.autoload != capture_timer_->isActive()) {
         autoload_changed(controls.autoload);
     }
+    sync_tape();
 }
 
 int Tallybox::display_room() const {

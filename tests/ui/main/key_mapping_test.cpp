@@ -97,6 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReleaseCase{"F2", Qt::Key_F2, Qt::ControlModifier, WindowCommand::switch_expression},
         ReleaseCase{"F3", Qt::Key_F3, Qt::NoModifier, Key::voice_switch},
         ReleaseCase{"F7", Qt::Key_F7, Qt::NoModifier, WindowCommand::switch_mortgage},
+        ReleaseCase{"F8", Qt::Key_F8, Qt::NoModifier, WindowCommand::tape},
         // Qt's code for "." is the same number as the Delete key's virtual-key code.
         ReleaseCase{"point", Qt::Key_Period, Qt::NoModifier, std::nullopt},
         ReleaseCase{"escape", Qt::Key_Escape, Qt::NoModifier, std::nullopt},

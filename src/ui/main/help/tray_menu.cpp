@@ -16,6 +16,9 @@ QMenu* make_tray_menu(QWidget* window, DockController* dock) {
                          }
                          dock->tray_pointer_activity();
                      });
+    // The window carries out the toggle itself (F8 does the same).
+    QObject::connect(menu->addAction(QStringLiteral("计算记录（F8）")), &QAction::triggered, window,
+                     [window] { QMetaObject::invokeMethod(window, "toggle_tape"); });
     QObject::connect(menu->addAction(QStringLiteral("退出")), &QAction::triggered, window,
                      &QWidget::close);
     return menu;
