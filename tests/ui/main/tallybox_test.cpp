@@ -1,6 +1,8 @@
 // The main window on the offscreen platform: its controls drive the engine exactly as the
 // engine's own keys do, the keyboard reaches the same operations, and the window's flows
 // (load presets, reload, feedback box, easter egg, display font) behave.
+#include <algorithm>
+
 #include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
@@ -863,6 +865,31 @@ class TallyboxTest : public QObject {
         again.attach_tape(tape);
         again.toggle_tape();
         QCOMPARE(child<QListView>("Tape_List")->model()->rowCount(), lines);
+    }
+
+    // A check from the tape window: a differing number is heard (the voice's 不对 while voice
+    // is on) and the check ends with the differing item's number.
+    void tape_check_warns_and_names_the_differing_item() {
+        orvane::engine::Tape tape;
+        Tallybox& box = open();
+        box.attach_tape(tape);
+        type(QStringLiteral("4+4="));
+        box.toggle_tape();
+        auto* check = child<QPushButton>("Tape_Check");
+        QTest::mouseClick(check, Qt::LeftButton);
+        QCOMPARE(check->text(), QStringLiteral("结束复核"));
+        click(QStringLiteral("Cmd_Sound"));
+        clips_.clear();
+        type(QStringLiteral("4+"));
+        QVERIFY(std::find(clips_.begin(), clips_.end(), "wav_budui") == clips_.end());
+        type(QStringLiteral("5="));
+        QVERIFY(std::find(clips_.begin(), clips_.end(), "wav_budui") != clips_.end());
+        QTest::mouseClick(check, Qt::LeftButton);
+        QCOMPARE(check->text(), QStringLiteral("复核"));
+        const QAbstractItemModel* model = child<QListView>("Tape_List")->model();
+        QCOMPARE(model->index(model->rowCount() - 1, 0).data().toString(),
+                 QStringLiteral("复核不一致：第2项"));
+        QCOMPARE(model->index(1, 0).data().toString(), QStringLiteral("4 ✘ 复核为 5"));
     }
 
     void tape_copies_saves_and_writes_a_pdf() {
