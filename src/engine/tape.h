@@ -139,7 +139,7 @@ class Tape {
     std::optional<std::size_t> changed_from_;
     std::deque<TapeEvent> events_;
     std::uint64_t first_event_ = 0;
-    std::vector<Snapshot> snapshots_;                   // the session's start, then after every AC
+    std::deque<Snapshot> snapshots_;                    // the session's start, then after every AC
     std::map<std::uint64_t, Replacement> corrections_;  // by the entry's first key
     std::optional<CheckState> check_;
     // The entry being keyed: its first key and where its number came from.

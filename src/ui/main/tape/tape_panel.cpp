@@ -15,6 +15,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -77,6 +78,9 @@ void TapePanel::build() {
     latest_ = new QLabel;
     latest_->setObjectName(QStringLiteral("Tape_Latest"));
     latest_->setAccessibleName(QStringLiteral("最新一行"));
+    // A new text repaints the label only; the window's layout stays as it is.
+    latest_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    latest_->setFixedHeight(latest_->fontMetrics().height() + 4);
     message_ = new QLabel;
     message_->setObjectName(QStringLiteral("Tape_Message"));
     message_->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0)"));
@@ -108,6 +112,9 @@ void TapePanel::build() {
     layout->addLayout(file_row);
     resize(280, 420);
 
+    // New lines keep the list at its end unless the user scrolled up to read older ones.
+    connect(list_->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this](int value) { follow_end_ = value >= list_->verticalScrollBar()->maximum(); });
     connect(correct_button_, &QPushButton::clicked, this, [this] { request_correction(); });
     connect(number_box_, &QLineEdit::returnPressed, this, [this] { request_correction(); });
     connect(check_button_, &QPushButton::clicked, this, [this] { emit check_toggled(); });
@@ -143,16 +150,18 @@ void TapePanel::sync() {
         return;
     }
     const QModelIndex last = model_->index(model_->rowCount() - 1);
-    if (added) {
-        list_->scrollTo(last);
+    if (added && follow_end_) {
+        list_->scrollToBottom();
     }
     const QString spoken = last.data(Qt::AccessibleTextRole).toString();
     if (latest_->accessibleName() != spoken) {
         // The newest line is announced: its label's name changes, as the display's text does.
         latest_->setText(last.data().toString());
         latest_->setAccessibleName(spoken);
-        QAccessibleEvent event(latest_, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
+        if (QAccessible::isActive()) {
+            QAccessibleEvent event(latest_, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
     }
 }
 

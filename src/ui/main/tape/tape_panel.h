@@ -63,7 +63,8 @@ class TapePanel : public QWidget {
     QWidget* calculator_;
     TapeModel* model_ = nullptr;
     SavePathChooser choose_save_path_;
-    bool wanted_ = false;  // open, though hidden while the calculator is
+    bool wanted_ = false;     // open, though hidden while the calculator is
+    bool follow_end_ = true;  // the list shows its newest line
 
     // Controls, by objectName: list_ Tape_List, dropped_label_ Tape_Dropped, number_box_
     // Tape_Number, correct_button_ Tape_Correct, check_button_ Tape_Check, message_
