@@ -13,10 +13,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include "engine/tape_texts.h"
@@ -36,6 +38,31 @@ QString ask_save_path(QWidget* parent) {
     return QFileDialog::getSaveFileName(parent, QStringLiteral("保存计算记录"), QString(),
                                         QStringLiteral("CSV 文件 (*.csv);;文本文件 (*.txt)"));
 }
+
+// Rows drawn straight from their roles: the style's item panel and one right-aligned text,
+// without the general delegate's per-row measuring (check boxes, icons, elision).
+class TapeRowPainter : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        const bool selected = option.state.testFlag(QStyle::State_Selected);
+        const QVariant background = index.data(Qt::BackgroundRole);
+        if (selected) {
+            painter->fillRect(option.rect, option.palette.highlight());
+        } else if (background.isValid()) {
+            painter->fillRect(option.rect, background.value<QBrush>());
+        }
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        painter->setPen(selected               ? option.palette.highlightedText().color()
+                        : foreground.isValid() ? foreground.value<QBrush>().color()
+                                               : option.palette.text().color());
+        const QVariant font = index.data(Qt::FontRole);
+        painter->setFont(font.isValid() ? font.value<QFont>() : option.font);
+        painter->drawText(option.rect.adjusted(4, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter,
+                          index.data(Qt::DisplayRole).toString());
+    }
+};
 
 QPushButton* add_button(QHBoxLayout* row, const QString& caption, const char* name) {
     auto* button = new QPushButton(caption);
@@ -69,6 +96,8 @@ void TapePanel::build() {
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setUniformItemSizes(true);  // 10,000 lines scroll without measuring each
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setItemDelegate(new TapeRowPainter(list_));
+    list_->setLayoutMode(QListView::Batched);
     // The Latin face's digits are all of one width, so the right-aligned columns line up.
     list_->setFont(ui_font(Face::arial, 10));
 
