@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end: the real program with auto-copy (/ac) on its own X server under openbox. A chain
-# is keyed, F8 opens the tape beside the calculator, the first number is corrected in the tape
+# is keyed, F8 opens the tape beside the calculator (which keeps the keyboard: the chain goes
+# on), the first number is corrected in the tape
 # (clicked, Tab to the number box, typed, Enter), and the recomputed result is read back from
 # the clipboard. A screenshot of the screen is kept for a person to look at.
 #
@@ -47,13 +48,17 @@ find_tape() { tape=$(xdotool search --onlyvisible --name '^计算记录$' 2>/dev
 wait_until 10 find_tape || { echo "FAIL: F8 did not open the tape"; exit 1; }
 sleep 0.5
 
+# The calculator keeps the keyboard: the chain goes on.
+xdotool type --delay 80 '*2='
+wait_until 5 clipboard_holds 30 || { echo "FAIL: keys after F8 did not reach the calculator (clipboard: $(xclip -o -selection clipboard 2>/dev/null))"; exit 1; }
+
 # The first line ("12 ＋") is the list's top row.
 xdotool mousemove --window "$tape" 80 17 click 1
 sleep 0.3
 xdotool key Tab
 xdotool type --delay 80 '10'
 xdotool key Return
-wait_until 5 clipboard_holds 13 || { echo "FAIL: correcting 12 to 10 did not copy 13 (clipboard: $(xclip -o -selection clipboard 2>/dev/null))"; exit 1; }
+wait_until 5 clipboard_holds 26 || { echo "FAIL: correcting 12 to 10 did not copy (10+3)*2 = 26 (clipboard: $(xclip -o -selection clipboard 2>/dev/null))"; exit 1; }
 sleep 0.5
 import -window root "$shot" || { echo "FAIL: no screenshot"; exit 1; }
-echo "PASS: 12+3= corrected on the tape to 10+3, 13 read back from the clipboard; screenshot $shot"
+echo "PASS: 12+3=*2= corrected on the tape to 10+3=*2=, 26 read back from the clipboard; screenshot $shot"

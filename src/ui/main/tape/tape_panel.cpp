@@ -83,6 +83,8 @@ TapePanel::TapePanel(engine::Tape& tape, QWidget* calculator)
     setObjectName(QStringLiteral("Tape"));
     setWindowTitle(QStringLiteral("计算记录"));
     setAccessibleName(QStringLiteral("计算记录"));
+    // Opened with F8 while keying: the calculator keeps the keyboard until the tape is clicked.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     build();
     calculator_->installEventFilter(this);
 }
