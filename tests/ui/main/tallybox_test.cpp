@@ -892,6 +892,20 @@ class TallyboxTest : public QObject {
         QCOMPARE(model->index(1, 0).data().toString(), QStringLiteral("4 ✘ 复核为 5"));
     }
 
+    void tape_says_when_its_oldest_lines_went() {
+        orvane::engine::Tape tape(4);
+        Tallybox& box = open();
+        box.attach_tape(tape);
+        box.toggle_tape();
+        QVERIFY(child<QLabel>("Tape_Dropped")->isHidden());
+        type(QStringLiteral("1+2=3+4="));
+        QCOMPARE(child<QListView>("Tape_List")->model()->rowCount(), 4);
+        QVERIFY(!child<QLabel>("Tape_Dropped")->isHidden());
+        QCOMPARE(child<QLabel>("Tape_Dropped")->text(), QStringLiteral("最早的 2 行已移出记录"));
+        QCOMPARE(child<QListView>("Tape_List")->model()->index(0, 0).data().toString(),
+                 QStringLiteral("002  ＝ 3"));
+    }
+
     void tape_copies_saves_and_writes_a_pdf() {
         orvane::engine::Tape tape;
         Tallybox& box = open();
