@@ -2,25 +2,10 @@
 
 #include <algorithm>
 
+#include "engine/text_rules.h"
+
 namespace orvane::engine {
 namespace {
-
-bool is_number_text(std::string_view text) {
-    std::size_t i = text.starts_with('-') ? 1 : 0;
-    bool digit_seen = false;
-    bool point_seen = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') {
-            digit_seen = true;
-        } else if (c == '.' && !point_seen) {
-            point_seen = true;
-        } else {
-            return false;
-        }
-    }
-    return digit_seen;
-}
 
 std::string number_as(std::string_view value, NumberStyle style) {
     return style == NumberStyle::grouped ? grouped_number(value) : std::string(value);
