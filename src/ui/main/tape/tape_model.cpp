@@ -49,7 +49,10 @@ int TapeModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant TapeModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rows_) {
+    // Between a change of the tape and the next sync (the window closed meanwhile) the rows
+    // may count lines that went.
+    if (!index.isValid() || index.row() >= rows_ ||
+        static_cast<std::size_t>(index.row()) >= tape_.lines().size()) {
         return {};
     }
     const engine::TapeLine& line = tape_.lines()[static_cast<std::size_t>(index.row())];
