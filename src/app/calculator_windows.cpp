@@ -24,6 +24,7 @@ QWidget* create_calculator_window(CalculatorKind kind, WindowSwitcher& switcher)
             break;
     }
     auto* window = new Tallybox(switcher.registers(), switcher.values());
+    window->attach_tape(switcher.tape());
     attach_main_window_behaviour(*window);
     QObject::connect(window, &Tallybox::switch_requested, &switcher, &WindowSwitcher::switch_to);
     QObject::connect(window, &Tallybox::exit_requested, &switcher, &WindowSwitcher::exit_program);

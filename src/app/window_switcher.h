@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/calculator.h"
+#include "engine/tape.h"
 #include "startup/calculator_kind.h"
 #include "startup/startup_values.h"
 
@@ -34,6 +35,8 @@ class WindowSwitcher : public QObject {
     std::optional<CalculatorKind> current_kind() const;
 
     engine::Registers& registers() { return registers_; }
+    // The tape of the session: like the registers, it outlives every main window.
+    engine::Tape& tape() { return tape_; }
     const StartupValues& values() const { return values_; }
 
   public slots:
@@ -55,6 +58,7 @@ class WindowSwitcher : public QObject {
     void window_destroyed(QObject* window);
 
     engine::Registers registers_;
+    engine::Tape tape_;
     const StartupValues values_;
     Factory factory_;
     QWidget* current_ = nullptr;

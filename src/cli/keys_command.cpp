@@ -17,6 +17,8 @@
 #include "engine/calculator.h"
 #include "engine/key_names.h"
 #include "engine/screen_texts.h"
+#include "engine/tape.h"
+#include "engine/tape_texts.h"
 
 namespace {
 
@@ -26,8 +28,9 @@ using orvane::engine::Key;
 constexpr const char* kUsage =
     "Drives the standard calculator. Tokens: 0..9 00 . sign back C AC + - * / = % sqrt\n"
     "MS M+ MR MC GT voice rounding=none|cut|round decimals=0..4 autocopy=on|off\n"
-    "autoload=on|off tick:TEXT reload\n"
-    "Prints the final display, or with --trace one JSON object per token.\n";
+    "autoload=on|off tick:TEXT reload check endcheck correct:N:TEXT\n"
+    "Prints the final display, or with --trace one JSON object per token; --tape prints the\n"
+    "tape instead (one line per step), --tape=csv as CSV.\n";
 
 // What the window would do with the engine's effects, recorded for one token.
 class Recorder : public orvane::engine::Effects {
@@ -47,15 +50,18 @@ class Recorder : public orvane::engine::Effects {
     bool egg = false;
 };
 
-// The window as the tool sees it: the registers outlive every reload.
+// The window as the tool sees it: the registers and the tape outlive every reload.
 struct Session {
     orvane::engine::Registers registers;
+    orvane::engine::Tape tape;
     Recorder recorder;
     std::unique_ptr<Calculator> calculator;
+    bool refused = false;  // a correction was refused
 
     void open_window() {
         calculator = std::make_unique<Calculator>(registers, recorder);
         calculator->load(orvane::engine::LoadPresets{});
+        calculator->attach_tape(&tape);
     }
 };
 
@@ -75,12 +81,51 @@ std::optional<bool> on_off(std::string_view value) {
     return std::nullopt;
 }
 
+// "correct:N:TEXT": N counts the lines --tape prints, from 1.
+std::optional<Action> correct_action(std::string_view token) {
+    const std::string_view rest = token.substr(8);
+    const auto colon = rest.find(':');
+    if (colon == std::string_view::npos || colon == 0 || colon > 9) {
+        return std::nullopt;
+    }
+    std::size_t line = 0;
+    for (const char c : rest.substr(0, colon)) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        line = line * 10 + static_cast<std::size_t>(c - '0');
+    }
+    if (line == 0) {
+        return std::nullopt;
+    }
+    return
+        [line, text = std::string(rest.substr(colon + 1)), name = std::string(token)](Session& s) {
+            const auto outcome = s.calculator->correct(line - 1, text);
+            if (outcome != orvane::engine::Correction::done) {
+                const auto& lines = s.tape.lines();
+                const auto* shown = line <= lines.size() ? &lines[line - 1] : nullptr;
+                std::fprintf(stderr, "orvane-cli keys: %s: %s\n", name.c_str(),
+                             orvane::engine::correction_message(outcome, shown).c_str());
+                s.refused = true;
+            }
+        };
+}
+
 std::optional<Action> action_for_token(std::string_view token) {
     if (const auto key = key_for_token(token)) {
         return [key = *key](Session& s) { s.calculator->press(key); };
     }
     if (token == "reload") {
         return [](Session& s) { s.open_window(); };
+    }
+    if (token == "check") {
+        return [](Session& s) { s.calculator->start_check(); };
+    }
+    if (token == "endcheck") {
+        return [](Session& s) { s.calculator->end_check(); };
+    }
+    if (token.starts_with("correct:")) {
+        return correct_action(token);
     }
     if (token.starts_with("tick:")) {
         return
@@ -146,8 +191,10 @@ nlohmann::ordered_json trace_line(std::string_view token, const Session& s) {
 int run_keys(int argc, char** argv) {
     CLI::App app{kUsage, "orvane-cli keys"};
     bool trace = false;
+    std::string tape_format;
     std::vector<std::string> tokens;
     app.add_flag("--trace", trace, "print one JSON object per token");
+    app.add_flag("--tape{text}", tape_format, "print the tape (--tape=csv: as CSV)");
     app.add_option("TOKEN", tokens, "the keys and switches, one argument each");
     if (const auto exit_code = orvane::cli::parse_arguments(app, argc, argv)) {
         return *exit_code;
@@ -162,6 +209,11 @@ int run_keys(int argc, char** argv) {
         }
         actions.emplace_back(token, std::move(*action));
     }
+    if (!tape_format.empty() && tape_format != "text" && tape_format != "csv") {
+        std::fprintf(stderr, "orvane-cli keys: --tape takes text or csv, not '%s'\n\n%s",
+                     tape_format.c_str(), app.help().c_str());
+        return 2;
+    }
     if (actions.empty()) {
         std::fprintf(stderr, "orvane-cli keys: no tokens given\n\n%s", app.help().c_str());
         return 2;
@@ -175,10 +227,18 @@ int run_keys(int argc, char** argv) {
             std::printf("%s\n", trace_line(token, session).dump().c_str());
         }
     }
-    if (!trace) {
+    if (tape_format == "csv") {
+        std::fputs(
+            orvane::engine::tape_csv(session.tape, orvane::engine::TapeCsvStyle::terminal).c_str(),
+            stdout);
+    } else if (!tape_format.empty()) {
+        std::fputs(
+            orvane::engine::tape_text(session.tape, orvane::engine::NumberStyle::grouped).c_str(),
+            stdout);
+    } else if (!trace) {
         std::printf("%s\n", session.calculator->controls().display.c_str());
     }
-    return 0;
+    return session.refused ? 1 : 0;
 }
 
 const orvane::cli::Registrar kRegistrar{

@@ -37,11 +37,12 @@ bool may_be_ignored(Key key) {
 }  // namespace
 
 Calculator::Calculator(Registers& registers, Effects& effects)
-    : registers_(registers), effects_(effects) {
+    : registers_(registers), effects_(&effects) {
     queue_.reserve(8);
 }
 
 void Calculator::load(const LoadPresets& presets) {
+    presets_ = presets;
     queue_.clear();
     controls_ = Controls{};
     if (presets.voice) {
@@ -61,9 +62,16 @@ void Calculator::load(const LoadPresets& presets) {
 }
 
 void Calculator::press(Key key) {
+    record_key(key);
+    run_key(key);
+}
+
+void Calculator::run_key(Key key) {
     queue_.clear();
+    current_key_ = key;
     if (!may_be_ignored(key)) {
         run(key);
+        finish_tape_step(key);
         flush_effects();
         return;
     }
@@ -73,12 +81,17 @@ void Calculator::press(Key key) {
         registers_ = std::move(registers_before);
         controls_ = std::move(controls_before);
         queue_.clear();
+        drop_tape_step();
         return;
     }
+    finish_tape_step(key);
     flush_effects();
 }
 
 void Calculator::set_rounding(Rounding mode) {
+    if (recording()) {
+        record_setting(Setting::rounding, static_cast<int>(mode));
+    }
     controls_.rounding = mode;
     controls_.decimals_enabled = mode != Rounding::none;
 }
@@ -86,11 +99,17 @@ void Calculator::set_rounding(Rounding mode) {
 void Calculator::set_decimals(int count) {
     // Beyond the decimal type's scale there is no defined rule.
     if (count >= 0 && count <= Decimal::kMaxScale) {
+        if (recording()) {
+            record_setting(Setting::decimals, count);
+        }
         controls_.decimals = count;
     }
 }
 
 void Calculator::set_autocopy(bool ticked) {
+    if (recording()) {
+        record_setting(Setting::autocopy, ticked ? 1 : 0);
+    }
     controls_.autocopy = ticked;
 }
 
@@ -98,8 +117,11 @@ void Calculator::set_autoload(bool ticked) {
     if (controls_.autoload == ticked) {
         return;
     }
+    if (recording()) {
+        record_setting(Setting::autoload, ticked ? 1 : 0);
+    }
     controls_.autoload = ticked;
-    effects_.autoload_changed(ticked);
+    effects_->autoload_changed(ticked);
 }
 
 std::string Calculator::accumulator_text() const {
@@ -187,7 +209,7 @@ Calculator::Step Calculator::run(Key key) {
             memory_read();
             break;
         case Key::memory_clear:
-            controls_.memory.clear();
+            memory_clear();
             break;
         case Key::grand_total:
             grand_total_key();
@@ -238,19 +260,22 @@ void Calculator::flush_effects() {
     for (const auto& effect : batch) {
         switch (effect.kind) {
             case PendingEffect::Kind::clip:
-                effects_.play_clip(effect.clip);
+                effects_->play_clip(effect.clip);
                 break;
             case PendingEffect::Kind::copy:
-                effects_.copy_to_clipboard(effect.text);
+                effects_->copy_to_clipboard(effect.text);
                 break;
             case PendingEffect::Kind::autoload:
-                effects_.autoload_changed(effect.ticked);
+                effects_->autoload_changed(effect.ticked);
                 break;
             case PendingEffect::Kind::focus:
-                effects_.focus_window();
+                effects_->focus_window();
                 break;
             case PendingEffect::Kind::egg:
-                effects_.easter_egg();
+                effects_->easter_egg();
+                break;
+            case PendingEffect::Kind::mismatch:
+                effects_->check_mismatch();
                 break;
         }
     }

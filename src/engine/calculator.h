@@ -3,6 +3,7 @@
 // Effects; orvane-cli drives the same class.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +13,11 @@
 #include "numeric/decimal.h"
 
 namespace orvane::engine {
+
+class Tape;
+struct TapeEvent;
+enum class LineKind : unsigned char;
+enum class EntryOrigin : unsigned char;
 
 // One click operation each; the keyboard tables map keys onto these.
 enum class Key {
@@ -117,7 +123,13 @@ class Effects {
     virtual void focus_window() {}
     // The display reads the easter-egg trigger after a digit step.
     virtual void easter_egg() {}
+    // A number keyed in a check differs from the tape's: a warning the user notices without
+    // looking at the screen.
+    virtual void check_mismatch() {}
 };
+
+// What became of a correction on the tape.
+enum class Correction { done, no_such_line, not_correctable, not_a_number };
 
 class Calculator {
   public:
@@ -142,6 +154,20 @@ class Calculator {
     // entry with a capture's register effects; a text that is not a number is ignored.
     void paste(std::string_view clipboard_text);
 
+    // The session's tape, or null (the default): nothing is recorded. An empty tape starts at
+    // the present state; on a used one the attachment counts as a reload of the window.
+    void attach_tape(Tape* tape);
+    // Empties the tape (the user's 清空); it starts again at the present state.
+    void clear_tape();
+    // A check by re-keying: the numbers keyed until end_check (or AC) are compared with the
+    // last calculation's numbers on the tape.
+    void start_check();
+    void end_check();
+    // Replaces the number of tape line `index` (0-based) by `text` (read as a paste is) and
+    // replays the session from its start or the last AC before that line through this engine.
+    // The window sees only the outcome: the new display, and the clipboard with auto-copy on.
+    Correction correct(std::size_t index, std::string_view text);
+
     const Controls& controls() const { return controls_; }
     const Registers& registers() const { return registers_; }
     // The accumulator's text form ("" when empty; a root in its 15-digit text form).
@@ -152,18 +178,19 @@ class Calculator {
     // whole key must be undone.
     enum class Step { go, error, ignored };
     // A captured or pasted number placed on the display as the entry.
-    void place_entry(std::string number);
+    void place_entry(std::string number, LineKind kind);
 
     // A side effect held back until the key has completed, so that an ignored key leaves
     // no trace outside the engine either.
     struct PendingEffect {
-        enum class Kind : unsigned char { clip, copy, autoload, focus, egg };
+        enum class Kind : unsigned char { clip, copy, autoload, focus, egg, mismatch };
         Kind kind = Kind::clip;
         std::string_view clip;
         std::string text;
         bool ticked = false;
     };
 
+    void run_key(Key key);
     Step run(Key key);
     void flush_effects();
     void play_clip(std::string_view name);
@@ -197,16 +224,43 @@ class Calculator {
     void memory_store();
     Step memory_add();
     void memory_read();
+    void memory_clear();
     void grand_total_key();
     void voice_switch();
 
     bool accumulator_empty() const;
     std::optional<Decimal> accumulator_value() const;
 
+    // The tape's side: every hook returns at once without a tape.
+    enum class Setting : unsigned char { rounding, decimals, autocopy, autoload };
+    bool recording() const;
+    void record_key(Key key);
+    void record_setting(Setting setting, int value);
+    void record_event(TapeEvent event);
+    void note(LineKind kind, std::string value);
+    void note_number(std::string_view value);
+    void begin_entry(EntryOrigin origin);
+    void remember_sign_key();
+    // C cleared the entry: the number keyed next is a new one on the tape.
+    void restart_entry();
+    bool entry_was_cleared() const;
+    void note_sign_start();
+    void finish_tape_step(Key key);
+    bool commit_lines();
+    void drop_tape_step();
+    void replay_from(std::uint64_t position);
+    void place_correction(const std::string& text);
+
     Registers& registers_;
-    Effects& effects_;
+    Effects* effects_;
     Controls controls_;
     std::vector<PendingEffect> queue_;
+    LoadPresets presets_;  // of the last load, recorded when a tape is attached
+    Tape* tape_ = nullptr;
+    std::uint64_t position_ = 0;  // the running key's place in the key stream
+    Key current_key_ = Key::equals;
+    bool result_due_ = false;    // the running key produced a result line
+    bool number_noted_ = false;  // the running key already wrote its entry
 };
 
 }  // namespace orvane::engine

@@ -1,11 +1,16 @@
 // Number entry: digits, double zero, point, sign, backspace, C and AC, and the two steps
 // that wrap every key putting a fresh number on the display.
 #include "engine/calculator.h"
+#include "engine/tape.h"
 #include "engine/text_rules.h"
 
 namespace orvane::engine {
 
 void Calculator::before_digit() {
+    // A fresh number starts here (or at the sign key that left a lone "-").
+    const bool starts = !controls_.entry_active ||
+                        (registers_.result_shown && controls_.sign == Operator::none) ||
+                        entry_was_cleared();
     if (!controls_.display.empty()) {
         untick_autoload();
     }
@@ -19,6 +24,12 @@ void Calculator::before_digit() {
         controls_.display.clear();
         registers_.accumulator = std::monostate{};
         registers_.pending_op = Operator::none;
+    }
+    if (starts && recording()) {
+        begin_entry(EntryOrigin::typed);
+        if (controls_.display == "-") {
+            note_sign_start();
+        }
     }
     controls_.entry_active = true;
 }
@@ -97,6 +108,9 @@ void Calculator::point_key() {
 }
 
 void Calculator::sign_key() {
+    if (!controls_.entry_active && recording()) {
+        remember_sign_key();
+    }
     std::string& display = controls_.display;
     if (!display.starts_with('-')) {
         play_clip("wav_fu");
@@ -117,8 +131,11 @@ void Calculator::clear_key() {
     if (controls_.entry_active) {
         play_clip("wav_qingchu");
         controls_.display.clear();
+        note(LineKind::clear_entry, {});
+        restart_entry();
         return;
     }
+    note(LineKind::clear, {});
     registers_.clear_via_c = true;
     clear_all_key();
 }
@@ -130,6 +147,9 @@ void Calculator::clear_all_key() {
     } else {
         play_clip("wav_quanbu");
         controls_.grand_total = "0";
+    }
+    if (current_key_ == Key::clear_all) {
+        note(LineKind::clear_all, {});
     }
     controls_.display.clear();
     controls_.sign = Operator::none;

@@ -77,6 +77,8 @@ std::optional<Command> command_for_release(int key_code, int modifiers) {
             return WindowCommand::help;
         case kVkF3:
             return Key::voice_switch;
+        case kVkF8:
+            return WindowCommand::tape;
         default:
             return std::nullopt;
     }

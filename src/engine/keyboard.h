@@ -10,7 +10,7 @@ namespace orvane::engine {
 
 // Window operations that a released key can run besides calculator keys. The keys that switch
 // to another calculator are the windows' own (the same in all three).
-enum class WindowCommand { help, exit };
+enum class WindowCommand { help, exit, tape };
 using Command = std::variant<Key, WindowCommand>;
 
 // Modifier bits of a released key.
@@ -23,6 +23,7 @@ inline constexpr int kVkDelete = 46;
 inline constexpr int kVkF1 = 112;
 inline constexpr int kVkF3 = 114;
 inline constexpr int kVkF4 = 115;
+inline constexpr int kVkF8 = 119;
 
 // A typed character (after layout and Shift; Backspace 8, Enter 13) -> the key it clicks.
 std::optional<Key> key_for_character(char16_t character);

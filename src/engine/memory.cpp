@@ -1,11 +1,13 @@
 // The memory keys and the grand-total key.
 #include "engine/calculator.h"
+#include "engine/tape.h"
 
 namespace orvane::engine {
 
 void Calculator::memory_store() {
     if (!controls_.entry_active) {
         controls_.memory = controls_.display;
+        note(LineKind::memory, controls_.memory);
     }
 }
 
@@ -25,20 +27,30 @@ Calculator::Step Calculator::memory_add() {
         return Step::ignored;
     }
     controls_.memory = sum.value.text();
+    note(LineKind::memory, controls_.display);
     return Step::go;
 }
 
 void Calculator::memory_read() {
     if (!controls_.memory.empty()) {
         before_digit();
+        begin_entry(EntryOrigin::recalled);
         controls_.display = controls_.memory;
+        note(LineKind::memory, controls_.memory);
     }
     after_digit(true);
 }
 
+void Calculator::memory_clear() {
+    note(LineKind::memory, controls_.memory);
+    controls_.memory.clear();
+}
+
 void Calculator::grand_total_key() {
     before_digit();
+    begin_entry(EntryOrigin::recalled);
     controls_.display = controls_.grand_total;
+    note(LineKind::grand_total, controls_.grand_total);
     after_digit(true);
 }
 

@@ -1,5 +1,6 @@
 // The four operator keys, the operator step, the pending computation and equals.
 #include "engine/calculator.h"
+#include "engine/tape.h"
 #include "engine/text_rules.h"
 
 namespace orvane::engine {
@@ -29,12 +30,19 @@ DecimalResult apply(Operator op, const Decimal& first, const Decimal& second) {
 }  // namespace
 
 Calculator::Step Calculator::operator_key(Operator op, std::string_view clip) {
+    const bool after_result = registers_.result_shown;
+    const Operator chosen_before = controls_.sign;
     const Step step = operator_step();
     if (step == Step::ignored) {
         return step;
     }
     // With no first operand the key is ignored: no clip, no indicator.
     if (!accumulator_empty()) {
+        // A result taken further, or another operator chosen, is written with the number
+        // the operator applies to.
+        if (recording() && !number_noted_ && (after_result || chosen_before != op)) {
+            note(LineKind::carried, controls_.display);
+        }
         play_clip(clip);
         controls_.sign = op;
         controls_.sign_visible = true;
@@ -52,6 +60,7 @@ Calculator::Step Calculator::operator_step() {
     }
     const std::string_view trimmed = trim_spaces(controls_.display);
     if (!trimmed.empty()) {
+        note_number(trimmed);
         registers_.operand = std::string(trimmed);
         if (accumulator_empty()) {
             registers_.accumulator = std::string(trimmed);
@@ -95,6 +104,7 @@ Calculator::Step Calculator::apply_pending() {
 
 // Division by zero, and a result beyond the decimal range, which is handled the same way.
 void Calculator::show_error(std::string_view text) {
+    note(LineKind::error, std::string(text));
     controls_.display = std::string(text);
     registers_.operand.clear();
     registers_.accumulator = std::monostate{};
@@ -128,6 +138,7 @@ Calculator::Step Calculator::equals() {
             return step;
         }
         controls_.entry_active = true;
+        result_due_ = true;
         return add_display_to_grand_total();
     }
     const Step step = operator_step();
@@ -142,6 +153,7 @@ Calculator::Step Calculator::equals() {
         registers_.result_shown = false;
         return step;
     }
+    result_due_ = true;
     const Step total = add_display_to_grand_total();
     return total == Step::ignored ? total : step;
 }

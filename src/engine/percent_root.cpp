@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "engine/calculator.h"
+#include "engine/tape.h"
 #include "engine/text_rules.h"
 
 namespace orvane::engine {
@@ -28,6 +29,10 @@ Calculator::Step Calculator::percent_key() {
             return Step::ignored;
         }
         percentage = multiply(fraction.value, *first);
+    }
+    if (controls_.entry_active) {
+        // The tape writes the number keyed, not the share it became.
+        note_number(trimmed);
     }
     if (!fraction.ok() || !percentage.ok()) {
         show_error(kOverflowText);

@@ -103,6 +103,21 @@ def main():
     if text_of(display) != "3":
         print(f"after 1+2= the display reads {text_of(display)!r}, expected '3'")
         return 1
+    # The tape (F8) names each line by what it is and its value.
+    subprocess.run(["xdotool", "key", "F8"], check=True)
+    lines = ("加 1", "数 2", "结果 3")
+    missing = lines
+    for _ in range(50):
+        shown = {node.name for node in nodes(app)
+                 if node.getState().contains(pyatspi.STATE_SHOWING)}
+        missing = [name for name in lines if name not in shown]
+        if not missing:
+            break
+        time.sleep(0.1)
+    if missing:
+        print(f"the tape shows no line named {missing!r}")
+        return 1
+    subprocess.run(["xdotool", "key", "F8"], check=True)
     # The other two windows, reached by their keys, name their fields after their captions.
     for key, names in (("F2", ("表达式", "计算结果")),
                        ("F7", ("贷款期限", "基准利率", "贷款金额", "您的月还款额约为",
@@ -119,7 +134,7 @@ def main():
         if missing:
             print(f"after {key} no shown control is named {missing!r}")
             return 1
-    print(f"names ok in the three windows; display events {seen!r}")
+    print(f"names ok in the three windows and the tape; display events {seen!r}")
     return 0
 
 

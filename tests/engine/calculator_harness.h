@@ -16,6 +16,7 @@
 #include "engine/calculator.h"
 #include "engine/key_names.h"
 #include "engine/screen_texts.h"
+#include "engine/tape.h"
 
 namespace orvane::engine::testing {
 
@@ -29,6 +30,7 @@ class Recorder : public Effects {
     }
     void focus_window() override { ++focus_requests; }
     void easter_egg() override { ++eggs; }
+    void check_mismatch() override { ++mismatches; }
 
     void reset_log() {
         clips.clear();
@@ -36,6 +38,7 @@ class Recorder : public Effects {
         autoload_changes.clear();
         focus_requests = 0;
         eggs = 0;
+        mismatches = 0;
     }
 
     std::vector<std::string> clips;
@@ -43,6 +46,7 @@ class Recorder : public Effects {
     std::vector<bool> autoload_changes;
     int focus_requests = 0;
     int eggs = 0;
+    int mismatches = 0;
     bool timer_running = false;
 };
 
@@ -64,13 +68,18 @@ inline std::string digits(std::string_view number) {
 
 class Harness {
   public:
-    explicit Harness(const LoadPresets& presets = {}) { reload(presets); }
+    // With a tape, the window records onto it from the start and after every reload.
+    explicit Harness(const LoadPresets& presets = {}, Tape* session_tape = nullptr)
+        : tape(session_tape) {
+        reload(presets);
+    }
 
     // The window is created afresh with the same registers (a switch away and back).
     void reload(const LoadPresets& presets = {}) {
         recorder.timer_running = false;  // the old window's timer went with it
         calculator = std::make_unique<Calculator>(registers, recorder);
         calculator->load(presets);
+        calculator->attach_tape(tape);
     }
 
     // Runs one token; returns false for a token the harness does not know.
@@ -81,6 +90,12 @@ class Harness {
             reload();
         } else if (name.starts_with("tick:")) {
             calculator->capture_tick(name.substr(5));
+        } else if (name.starts_with("paste:")) {
+            calculator->paste(name.substr(6));
+        } else if (name == "check") {
+            calculator->start_check();
+        } else if (name == "endcheck") {
+            calculator->end_check();
         } else if (name.starts_with("rounding=")) {
             const auto mode = rounding_from_word(name.substr(9));
             if (!mode) {
@@ -130,6 +145,7 @@ class Harness {
 
     Registers registers;
     Recorder recorder;
+    Tape* tape = nullptr;
     std::unique_ptr<Calculator> calculator;
 };
 

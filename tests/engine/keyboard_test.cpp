@@ -59,6 +59,7 @@ TEST(Keyboard, ReleaseTable) {
         {kVkF4, kAlt | kCtrl, std::nullopt},
         {kVkF1, kNone, WindowCommand::help},
         {kVkF3, kNone, Key::voice_switch},
+        {kVkF8, kNone, WindowCommand::tape},
         // F2 and F7 switch calculators in every window alike, outside this table.
         {kVkF1 + 1, kShift, std::nullopt},
         {kVkF1 + 6, kCtrl, std::nullopt},

@@ -78,7 +78,10 @@ TEST(KeysCommand, InvalidUsageExitsWithTwo) {
                 {{"--bogus", "5"}, "invalid token '--bogus'"},
                 {{"5", "-5"}, "invalid token '-5'"},
                 {{"ms"}, "'ms'"},
-                {{"--trace"}, "no tokens"}};
+                {{"--trace"}, "no tokens"},
+                {{"--tape=xml", "5"}, "xml"},
+                {{"correct:0:5"}, "correct:0:5"},
+                {{"correct:1"}, "correct:1"}};
     for (const auto& row : rows) {
         const Outcome run = run_keys(row.args);
         EXPECT_EQ(run.exit_code, 2);
@@ -109,6 +112,35 @@ TEST(KeysCommand, PrintsTheFinalDisplay) {
         EXPECT_EQ(run.exit_code, 0) << run.err;
         EXPECT_EQ(run.out, row.out);
     }
+}
+
+TEST(KeysCommand, PrintsTheTapeAndCorrectsAndChecksIt) {
+    const struct {
+        std::vector<std::string> tokens;
+        int exit_code;
+        std::string out;
+    } rows[] = {
+        {{"--tape", "1", "2", "3", "4", ".", "5", "*", "3", "="}, 0, "1,234.5 ×\n3\n＝ 3,703.5\n"},
+        {{"--tape", "1", "2", "+", "3", "=", "correct:1:10"},
+         0,
+         "10 ＋（原 12）\n3\n＝ 13（重算）\n"},
+        // A result cannot be corrected: the tape stays, the reason goes to stderr.
+        {{"--tape", "1", "+", "2", "=", "correct:3:5"}, 1, "1 ＋\n2\n＝ 3\n"},
+        {{"--tape=csv", "4", "+", "4", "=", "check", "4", "+", "5", "=", "endcheck"},
+         0,
+         "line,kind,key,value,items,check,original\n1,number,＋,4,,✓,\n2,number,＝,4,,✘ 5,\n"
+         "3,result,＝,8,2,,\n4,check,,,,复核不一致：第2项,\n"},
+        {{"1", "2", "+", "3", "=", "correct:1:1,000"}, 0, "1003\n"}};
+    for (const auto& row : rows) {
+        const Outcome run = run_keys(row.tokens);
+        EXPECT_EQ(run.exit_code, row.exit_code) << run.err;
+        EXPECT_EQ(run.out, row.out);
+    }
+    const auto lines = trace({"1", "2", "+", "3", "=", "MS", "correct:1:10"});
+    ASSERT_EQ(lines.size(), 7U);
+    EXPECT_EQ(lines[6]["display"], "13");
+    EXPECT_EQ(lines[6]["memory"], "13");
+    EXPECT_EQ(lines[6]["gt"], "13");
 }
 
 TEST(KeysCommand, TraceHasOneObjectPerTokenWithEveryKey) {

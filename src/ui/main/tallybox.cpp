@@ -165,6 +165,9 @@ void Tallybox::run_command(const engine::Command& command) {
         case engine::WindowCommand::exit:
             request_exit();
             break;
+        case engine::WindowCommand::tape:
+            toggle_tape();
+            break;
     }
 }
 
@@ -202,6 +205,7 @@ void Tallybox::refresh() {
     if (controls.autoload != capture_timer_->isActive()) {
         autoload_changed(controls.autoload);
     }
+    sync_tape();
 }
 
 int Tallybox::display_room() const {

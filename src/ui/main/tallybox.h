@@ -10,6 +10,7 @@
 
 #include "engine/calculator.h"
 #include "engine/keyboard.h"
+#include "engine/tape.h"
 #include "startup/calculator_kind.h"
 #include "startup/startup_values.h"
 #include "ui/main/dock/dock_controller.h"
@@ -26,6 +27,7 @@ namespace orvane {
 class ClickLabel;
 class ClipboardReader;
 class ColorEgg;
+class TapePanel;
 
 class Tallybox : public QWidget, private engine::Effects {
     Q_OBJECT
@@ -57,6 +59,12 @@ class Tallybox : public QWidget, private engine::Effects {
     // Makes this the window that receives key presses.
     void take_keyboard_focus();
 
+    // The session's tape (计算记录), which outlives the window; the panel opens with F8.
+    void attach_tape(engine::Tape& tape);
+    Q_INVOKABLE void toggle_tape();
+    // Null until the tape was first opened.
+    TapePanel* tape_panel() const { return tape_panel_; }
+
   signals:
     // F2 / Cmd_Expression, F7 / Cmd_House. Emitted from the event loop once the triggering
     // event is over, so the receiver may destroy this window at once.
@@ -81,6 +89,7 @@ class Tallybox : public QWidget, private engine::Effects {
     void autoload_changed(bool ticked) override;
     void focus_window() override;
     void easter_egg() override;
+    void check_mismatch() override;
 
     void build_controls();
     void connect_controls();
@@ -102,6 +111,7 @@ class Tallybox : public QWidget, private engine::Effects {
     void ask_feedback();
     void show_color_egg();
     void show_again();
+    void sync_tape();
 
     engine::Calculator calculator_;
     InformBox inform_box_;
@@ -113,6 +123,9 @@ class Tallybox : public QWidget, private engine::Effects {
     QSystemTrayIcon* tray_icon_ = nullptr;
     QTimer* capture_timer_ = nullptr;
     std::unique_ptr<ClipboardReader> clipboard_reader_;  // made on the first read
+    engine::Tape* tape_ = nullptr;
+    std::unique_ptr<engine::Tape> own_tape_;  // when no session tape was attached
+    TapePanel* tape_panel_ = nullptr;
 
     // The controls; each widget's objectName is its control name, which tests and the
     // end-to-end scripts look up:

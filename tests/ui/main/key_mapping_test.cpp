@@ -95,6 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReleaseCase{"Shift+Alt+F4", Qt::Key_F4, Qt::AltModifier | Qt::ShiftModifier, std::nullopt},
         ReleaseCase{"F1", Qt::Key_F1, Qt::NoModifier, WindowCommand::help},
         ReleaseCase{"F3", Qt::Key_F3, Qt::NoModifier, Key::voice_switch},
+        ReleaseCase{"F8", Qt::Key_F8, Qt::NoModifier, WindowCommand::tape},
         // Qt's code for "." is the same number as the Delete key's virtual-key code.
         ReleaseCase{"point", Qt::Key_Period, Qt::NoModifier, std::nullopt},
         ReleaseCase{"escape", Qt::Key_Escape, Qt::NoModifier, std::nullopt},

@@ -1,6 +1,8 @@
 // The main window on the offscreen platform: its controls drive the engine exactly as the
 // engine's own keys do, the keyboard reaches the same operations, and the window's flows
 // (load presets, reload, feedback box, easter egg, display font) behave.
+#include <algorithm>
+
 #include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
@@ -8,8 +10,10 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
@@ -28,6 +32,7 @@
 #include "ui/egg/color_egg.h"
 #include "ui/main/click_label.h"
 #include "ui/main/tallybox.h"
+#include "ui/main/tape/tape_panel.h"
 
 using orvane::CalculatorKind;
 using orvane::StartupValues;
@@ -807,6 +812,139 @@ class TallyboxTest : public QObject {
         QTest::keyClick(box_->windowHandle(), Qt::Key_Escape);
         type(QStringLiteral("5"));
         QCOMPARE(child<QLineEdit>("T_Show")->font().pointSizeF(), designed);
+    }
+
+    // F8 opens the tape beside the calculator; a correction made in it recomputes the
+    // display and, with auto-copy on, puts the new result on the clipboard.
+    void tape_opens_with_f8_and_corrects_a_line() {
+        orvane::engine::Tape tape;
+        Tallybox& box = open();
+        box.attach_tape(tape);
+        QTest::mouseClick(child<QCheckBox>("C_AutoCopy"), Qt::LeftButton);
+        type(QStringLiteral("12+3="));
+        QVERIFY(box.tape_panel() == nullptr);  // built on first use
+        QTest::keyClick(box.windowHandle(), Qt::Key_F8);
+        QVERIFY(box.tape_panel() != nullptr && box.tape_panel()->isVisible());
+        QVERIFY(box.tape_panel()->x() >= box.frameGeometry().right() ||
+                box.tape_panel()->frameGeometry().right() <= box.x());
+        auto* list = child<QListView>("Tape_List");
+        const QAbstractItemModel* model = list->model();
+        QCOMPARE(model->rowCount(), 3);
+        QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("12 ＋"));
+        QCOMPARE(model->index(2, 0).data().toString(), QStringLiteral("002  ＝ 15"));
+        QCOMPARE(model->index(0, 0).data(Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("加 12"));
+        QCOMPARE(model->index(2, 0).data(Qt::AccessibleTextRole).toString(),
+                 QStringLiteral("结果 15"));
+        QCOMPARE(child<QLabel>("Tape_Latest")->accessibleName(), QStringLiteral("结果 15"));
+
+        list->setCurrentIndex(model->index(0, 0));
+        child<QLineEdit>("Tape_Number")->setText(QStringLiteral("1,000"));
+        QTest::mouseClick(child<QPushButton>("Tape_Correct"), Qt::LeftButton);
+        QCOMPARE(child<QLineEdit>("T_Show")->text(), QStringLiteral("1003"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1003"));
+        QCOMPARE(model->index(0, 0).data().toString(), QStringLiteral("1,000 ＋（原 12）"));
+
+        list->setCurrentIndex(model->index(2, 0));
+        QTest::mouseClick(child<QPushButton>("Tape_Correct"), Qt::LeftButton);
+        QCOMPARE(child<QLabel>("Tape_Message")->text(),
+                 QStringLiteral("结果不能改正，请改正参与计算的数"));
+        QCOMPARE(child<QLineEdit>("T_Show")->text(), QStringLiteral("1003"));
+
+        // New keys reach the open list; F8 in the panel closes it.
+        type(QStringLiteral("7-9="));
+        QCOMPARE(model->rowCount(), 6);
+        QCOMPARE(model->index(5, 0).data(Qt::ForegroundRole).value<QBrush>().color(),
+                 QColor(200, 0, 0));  // ＝ -2 is red
+        QTest::keyClick(box.tape_panel(), Qt::Key_F8);
+        QVERIFY(!box.tape_panel()->isVisible());
+
+        // A switch away and back: the new window's tape holds the session's lines.
+        const int lines = model->rowCount();
+        Tallybox& again = open();
+        again.attach_tape(tape);
+        again.toggle_tape();
+        QCOMPARE(child<QListView>("Tape_List")->model()->rowCount(), lines);
+    }
+
+    // A check from the tape window: a differing number is heard (the voice's 不对 while voice
+    // is on) and the check ends with the differing item's number.
+    void tape_check_warns_and_names_the_differing_item() {
+        orvane::engine::Tape tape;
+        Tallybox& box = open();
+        box.attach_tape(tape);
+        type(QStringLiteral("4+4="));
+        box.toggle_tape();
+        auto* check = child<QPushButton>("Tape_Check");
+        QTest::mouseClick(check, Qt::LeftButton);
+        QCOMPARE(check->text(), QStringLiteral("结束复核"));
+        click(QStringLiteral("Cmd_Sound"));
+        clips_.clear();
+        type(QStringLiteral("4+"));
+        QVERIFY(std::find(clips_.begin(), clips_.end(), "wav_budui") == clips_.end());
+        type(QStringLiteral("5="));
+        QVERIFY(std::find(clips_.begin(), clips_.end(), "wav_budui") != clips_.end());
+        QTest::mouseClick(check, Qt::LeftButton);
+        QCOMPARE(check->text(), QStringLiteral("复核"));
+        const QAbstractItemModel* model = child<QListView>("Tape_List")->model();
+        QCOMPARE(model->index(model->rowCount() - 1, 0).data().toString(),
+                 QStringLiteral("复核不一致：第2项"));
+        QCOMPARE(model->index(1, 0).data().toString(), QStringLiteral("4 ✘ 复核为 5"));
+    }
+
+    void tape_says_when_its_oldest_lines_went() {
+        orvane::engine::Tape tape(4);
+        Tallybox& box = open();
+        box.attach_tape(tape);
+        box.toggle_tape();
+        QVERIFY(child<QLabel>("Tape_Dropped")->isHidden());
+        type(QStringLiteral("1+2=3+4="));
+        QCOMPARE(child<QListView>("Tape_List")->model()->rowCount(), 4);
+        QVERIFY(!child<QLabel>("Tape_Dropped")->isHidden());
+        QCOMPARE(child<QLabel>("Tape_Dropped")->text(), QStringLiteral("最早的 2 行已移出记录"));
+        QCOMPARE(child<QListView>("Tape_List")->model()->index(0, 0).data().toString(),
+                 QStringLiteral("002  ＝ 3"));
+    }
+
+    void tape_copies_saves_and_writes_a_pdf() {
+        orvane::engine::Tape tape;
+        Tallybox& box = open();
+        box.attach_tape(tape);
+        type(QStringLiteral("1234.5*2="));
+        box.toggle_tape();
+        orvane::TapePanel& panel = *box.tape_panel();
+        QCOMPARE(panel.copy_text(), QStringLiteral("1234.5 ×\n2\n＝ 2469\n"));
+        auto* list = child<QListView>("Tape_List");
+        list->selectionModel()->select(list->model()->index(2, 0),
+                                       QItemSelectionModel::ClearAndSelect);
+        QCOMPARE(panel.copy_text(), QStringLiteral("＝ 2469\n"));
+
+        QTemporaryDir folder;
+        const QString csv_path = folder.filePath(QStringLiteral("tape.csv"));
+        panel.set_save_path_chooser([&](QWidget*) { return csv_path; });
+        QTest::mouseClick(child<QPushButton>("Tape_Save"), Qt::LeftButton);
+        QFile saved(csv_path);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray bytes = saved.readAll();
+        QCOMPARE(bytes, QByteArray("\xEF\xBB\xBF行,类型,键,数值,项数,复核,原值\r\n"
+                                   "1,数,×,1234.5,,,\r\n2,数,＝,2,,,\r\n3,结果,＝,2469,2,,\r\n"));
+        const QString text_path = folder.filePath(QStringLiteral("tape.txt"));
+        panel.set_save_path_chooser([&](QWidget*) { return text_path; });
+        QTest::mouseClick(child<QPushButton>("Tape_Save"), Qt::LeftButton);
+        QFile text(text_path);
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        QCOMPARE(text.readAll(), QByteArray("\xEF\xBB\xBF"
+                                            "1234.5 ×\r\n2\r\n＝ 2469\r\n"));
+
+        const QString pdf_path = folder.filePath(QStringLiteral("tape.pdf"));
+        QVERIFY(panel.write_pdf(pdf_path));
+        QFile pdf(pdf_path);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+
+        QTest::mouseClick(child<QPushButton>("Tape_Clear"), Qt::LeftButton);
+        QCOMPARE(list->model()->rowCount(), 0);
+        QVERIFY(tape.lines().empty());
     }
 };
 

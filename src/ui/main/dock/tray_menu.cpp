@@ -11,6 +11,9 @@ QMenu* make_tray_menu(QWidget* window, DockController* dock) {
     auto* menu = new QMenu(window);
     QObject::connect(menu->addAction(QStringLiteral("显示计算器")), &QAction::triggered, window,
                      [dock] { dock->bring_back(); });
+    // The window carries out the toggle itself (F8 does the same).
+    QObject::connect(menu->addAction(QStringLiteral("计算记录（F8）")), &QAction::triggered, window,
+                     [window] { QMetaObject::invokeMethod(window, "toggle_tape"); });
     QObject::connect(menu->addAction(QStringLiteral("退出")), &QAction::triggered, window,
                      &QWidget::close);
     return menu;

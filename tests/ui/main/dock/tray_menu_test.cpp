@@ -20,9 +20,10 @@ class TrayMenuTest : public QObject {
         auto* dock = new DockController(widgets, &window);
         QMenu* menu = make_tray_menu(&window, dock);
         const QList<QAction*> actions = menu->actions();
-        QCOMPARE(actions.size(), 2);
+        QCOMPARE(actions.size(), 3);
         QCOMPARE(actions[0]->text(), QStringLiteral("显示计算器"));
-        QCOMPARE(actions[1]->text(), QStringLiteral("退出"));
+        QCOMPARE(actions[1]->text(), QStringLiteral("计算记录（F8）"));
+        QCOMPARE(actions[2]->text(), QStringLiteral("退出"));
     }
 
     void show_restores_a_minimised_window() {
@@ -37,7 +38,7 @@ class TrayMenuTest : public QObject {
         menu->actions()[0]->trigger();
         QTRY_VERIFY(!window.isMinimized());
         QVERIFY(window.isVisible());
-        menu->actions()[1]->trigger();
+        menu->actions().last()->trigger();
         QVERIFY(!window.isVisible());
     }
 };

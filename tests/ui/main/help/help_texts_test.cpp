@@ -83,6 +83,9 @@ const std::vector<std::string> kShortcutLines = {
     "F7",
     "    按揭贷款计算器。",
     "",
+    "F8",
+    "    计算记录（复核、改正）。",
+    "",
     "B",
     "    百分比计算。",
     "",
@@ -114,7 +117,7 @@ TEST(HelpTexts, InstructionsAndShortcutsMatchLineByLine) {
     };
     const std::vector<Case> cases = {
         {"instructions", instructions_text(), kInstructionLines, 34},
-        {"shortcuts", shortcuts_text(), kShortcutLines, 47},
+        {"shortcuts", shortcuts_text(), kShortcutLines, 50},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
