@@ -51,8 +51,8 @@ DockController::DockController(const DockWidgets& widgets, QObject* parent)
         std::vector<dock::Area> areas;
         for (const QScreen* screen : QGuiApplication::screens()) {
             const QRect g = screen->geometry();
-            areas.push_back({twips_from_px(g.x()), twips_from_px(g.y()),
-                             twips_from_px(g.width()), twips_from_px(g.height())});
+            areas.push_back({twips_from_px(g.x()), twips_from_px(g.y()), twips_from_px(g.width()),
+                             twips_from_px(g.height())});
         }
         return areas;
     };
