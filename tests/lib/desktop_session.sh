@@ -236,7 +236,7 @@ systray_icon_size = 24
 PANEL
   tint2 -c "$desktop_dir/tint2rc" >"$desktop_dir/tint2.log" 2>&1 &
   desktop_pids+=($!)
-  wait_until 10 desktop_panel_up "$1" ||
+  wait_until 20 desktop_panel_up "$1" ||
     { echo "FAIL: tint2 did not start"; cat "$desktop_dir/tint2.log"; exit 1; }
 }
 

@@ -233,7 +233,7 @@ size="$(window_size)"
 [ "$size" = "442x433" ] || { echo "FAIL: restored size $size"; exit 1; }
 xprop -id "$wid" _MOTIF_WM_HINTS | grep -q '0x2, 0x1, 0x0' || { echo "FAIL: restored with a frame"; exit 1; }
 above_off_taskbar() { net_state | grep -q SKIP_TASKBAR && net_state | grep -q ABOVE; }
-wait_until 2 above_off_taskbar || true
+wait_until 5 above_off_taskbar || true
 net_state | grep -q SKIP_TASKBAR && net_state | grep -q ABOVE ||
     { echo "FAIL: restored, but not above and off the taskbar: $(net_state)"; exit 1; }
 echo "ok: restored borderless, caption empty, $size, above, no taskbar button"
