@@ -8,7 +8,9 @@ cd "$root" || exit 2
 self=tests/repository/check_self_contained.sh
 
 # A path that leaves the repository's root, or the variable that once pointed there.
-pattern='\.\./shared|ORVANE_SHARED_DIR|parent */ *"shared"|CMAKE_SOURCE_DIR\}/\.\.'
+# (Spelt in pieces, so that this file does not name them itself.)
+variable="ORVANE_""SHARED_DIR"
+pattern='\.\./shared|'"$variable"'|parent */ *"shared"|CMAKE_SOURCE_DIR\}/\.\.'
 found=$(grep -rnIE "$pattern" CMakeLists.txt Makefile cmake .ci src tests fuzz tools bench resources man \
         2>/dev/null | grep -v "^$self:")
 if [ -n "$found" ]; then
