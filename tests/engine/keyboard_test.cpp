@@ -39,19 +39,35 @@ TEST(Keyboard, ReleaseTable) {
         int modifiers;
         std::optional<Command> command;
     } rows[] = {
-        {'B', kNone, Key::percent},          {'B', kShift, Key::percent},
-        {'B', kCtrl, Key::percent},          {'F', kAlt, Key::square_root},
-        {'G', kNone, Key::grand_total},      {kVkDelete, kCtrl | kShift, Key::clear},
-        {'C', kCtrl, Key::memory_clear},     {'C', kNone, std::nullopt},
-        {'C', kCtrl | kShift, std::nullopt}, {'S', kCtrl, Key::memory_store},
-        {'S', kAlt, std::nullopt},           {'A', kCtrl, Key::memory_add},
-        {'A', kCtrl | kShift, std::nullopt}, {'R', kCtrl, Key::memory_read},
-        {'R', kNone, std::nullopt},          {kVkF4, kAlt, WindowCommand::exit},
-        {kVkF4, kNone, std::nullopt},        {kVkF4, kAlt | kCtrl, std::nullopt},
-        {kVkF1, kNone, WindowCommand::help}, {kVkF2, kShift, WindowCommand::switch_expression},
-        {kVkF3, kNone, Key::voice_switch},   {kVkF7, kCtrl, WindowCommand::switch_mortgage},
-        {'U', kNone, std::nullopt},          {'M', kCtrl, std::nullopt},
-        {32, kNone, std::nullopt},           {116, kNone, std::nullopt},  // F5
+        {'B', kNone, Key::percent},
+        {'B', kShift, Key::percent},
+        {'B', kCtrl, Key::percent},
+        {'F', kAlt, Key::square_root},
+        {'G', kNone, Key::grand_total},
+        {kVkDelete, kCtrl | kShift, Key::clear},
+        {'C', kCtrl, Key::memory_clear},
+        {'C', kNone, std::nullopt},
+        {'C', kCtrl | kShift, std::nullopt},
+        {'S', kCtrl, Key::memory_store},
+        {'S', kAlt, std::nullopt},
+        {'A', kCtrl, Key::memory_add},
+        {'A', kCtrl | kShift, std::nullopt},
+        {'R', kCtrl, Key::memory_read},
+        {'R', kNone, std::nullopt},
+        {kVkF4, kAlt, WindowCommand::exit},
+        {kVkF4, kNone, std::nullopt},
+        {kVkF4, kAlt | kCtrl, std::nullopt},
+        {kVkF1, kNone, WindowCommand::help},
+        {kVkF2, kShift, WindowCommand::switch_expression},
+        {kVkF3, kNone, Key::voice_switch},
+        {kVkF7, kCtrl, WindowCommand::switch_mortgage},
+        {'U', kNone, std::nullopt},
+        {'M', kCtrl, std::nullopt},
+        {32, kNone, std::nullopt},
+        {116, kNone, std::nullopt},  // F5
+        {kVkF9, kNone, Key::read_results_switch},
+        {kVkF10, kShift, Key::read_display},
+        {122, kNone, std::nullopt},  // F11
     };
     for (const auto& row : rows) {
         EXPECT_EQ(command_for_release(row.key_code, row.modifiers), row.command)
