@@ -41,13 +41,21 @@ struct SinkLog {
     WavFormat last_format;
 };
 
-// Names the clip whose samples are `samples`, so the log reads as clip names.
+// Names the clips whose samples, back to back, are `samples` ("wav_1+wav_2"), so the log reads
+// as clip names; "?" when they are not whole clips.
 std::string clip_named_by(std::span<const std::byte> samples) {
     const QByteArray seen(reinterpret_cast<const char*>(samples.data()),
                           static_cast<qsizetype>(samples.size()));
     for (const std::string_view name : orvane::voice::kClipNames) {
-        if (samples_of(std::string(name).c_str()) == seen) {
+        const QByteArray clip = samples_of(std::string(name).c_str());
+        if (clip == seen) {
             return std::string(name);
+        }
+        if (!clip.isEmpty() && seen.startsWith(clip)) {
+            const std::string rest = clip_named_by(samples.subspan(clip.size()));
+            if (rest != "?") {
+                return std::string(name) + "+" + rest;
+            }
         }
     }
     return "?";
@@ -127,6 +135,8 @@ class VoicePlayerTest : public QObject {
     void new_clip_cuts_off_the_old();
     void sound_output_opens_on_first_playable_clip_data();
     void sound_output_opens_on_first_playable_clip();
+    void sequence_plays_as_one_clip_data();
+    void sequence_plays_as_one_clip();
     void plays_the_clip_format();
     void destroying_the_player_stops_the_clip_first();
     void no_sound_output_is_silent();
@@ -189,6 +199,60 @@ void VoicePlayerTest::sound_output_opens_on_first_playable_clip() {
     }
     QCOMPARE(rig.log.sinks_made, sinks);
     QCOMPARE(rig.player->sound_data().isEmpty(), sinks == 0);
+}
+
+// Each step is a clip for play() or, after "seq:", comma-separated names for play_sequence().
+void VoicePlayerTest::sequence_plays_as_one_clip_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("events");
+    QTest::addColumn<int>("sinks");
+    QTest::newRow("result read after its clip")
+        << QStringList{"seq:wav_dengyu,wav_1,wav_2"}
+        << QStringList{"stop", "start:wav_dengyu+wav_1+wav_2"} << 1;
+    QTest::newRow("one name") << QStringList{"seq:wav_kf"} << QStringList{"stop", "start:wav_kf"}
+                              << 1;
+    QTest::newRow("same clip repeated") << QStringList{"seq:wav_0,wav_0,wav_0"}
+                                        << QStringList{"stop", "start:wav_0+wav_0+wav_0"} << 1;
+    QTest::newRow("unknown and empty names skipped, any case")
+        << QStringList{"seq:wav_x,WAV_3,,wav_dian,beep,Wav_5"}
+        << QStringList{"stop", "start:wav_3+wav_dian+wav_5"} << 1;
+    QTest::newRow("nothing known opens nothing")
+        << QStringList{"seq:wav_x,beep", "seq:"} << QStringList{} << 0;
+    QTest::newRow("nothing known leaves the playing clip alone")
+        << QStringList{"wav_6", "seq:wav_x", "seq:"} << QStringList{"stop", "start:wav_6"} << 1;
+    QTest::newRow("a key cuts the reading off")
+        << QStringList{"seq:wav_dengyu,wav_fu,wav_9", "wav_jia"}
+        << QStringList{"stop", "start:wav_dengyu+wav_fu+wav_9", "stop", "start:wav_jia"} << 1;
+    QTest::newRow("a reading cuts the key off")
+        << QStringList{"wav_dengyu", "seq:wav_4,wav_dian,wav_5"}
+        << QStringList{"stop", "start:wav_dengyu", "stop", "start:wav_4+wav_dian+wav_5"} << 1;
+    QTest::newRow("a reading cuts a reading off")
+        << QStringList{"seq:wav_1,wav_2", "seq:wav_3,wav_4"}
+        << QStringList{"stop", "start:wav_1+wav_2", "stop", "start:wav_3+wav_4"} << 1;
+}
+
+void VoicePlayerTest::sequence_plays_as_one_clip() {
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, events);
+    QFETCH(int, sinks);
+    Rig rig;
+    for (const QString& step : steps) {
+        if (!step.startsWith("seq:")) {
+            rig.player->play(step.toStdString());
+            continue;
+        }
+        std::vector<std::string> names;
+        for (const QString& name : step.mid(4).split(u',')) {
+            names.push_back(name.toStdString());
+        }
+        // The names live only for the call: the player must copy what it plays.
+        std::vector<std::string_view> views(names.begin(), names.end());
+        rig.player->play_sequence(views);
+        names.assign(names.size(), std::string(64, 'x'));
+    }
+    QCOMPARE(as_list(rig.log.events), events);
+    QCOMPARE(as_list(rig.log.faults), QStringList{});
+    QCOMPARE(rig.log.sinks_made, sinks);
 }
 
 void VoicePlayerTest::plays_the_clip_format() {
