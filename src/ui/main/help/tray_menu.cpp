@@ -16,6 +16,8 @@ QMenu* make_tray_menu(QWidget* window, DockController* dock) {
                          }
                          dock->tray_pointer_activity();
                      });
+    // The window's own switches (check items such as 朗读结果) come between the two.
+    menu->addActions(window->actions());
     QObject::connect(menu->addAction(QStringLiteral("退出")), &QAction::triggered, window,
                      &QWidget::close);
     return menu;

@@ -83,6 +83,12 @@ const std::vector<std::string> kShortcutLines = {
     "F7",
     "    按揭贷款计算器。",
     "",
+    "F9",
+    "    朗读结果开关（语音开启时）。",
+    "",
+    "F10",
+    "    朗读显示的数值。",
+    "",
     "B",
     "    百分比计算。",
     "",
@@ -114,7 +120,7 @@ TEST(HelpTexts, InstructionsAndShortcutsMatchLineByLine) {
     };
     const std::vector<Case> cases = {
         {"instructions", instructions_text(), kInstructionLines, 34},
-        {"shortcuts", shortcuts_text(), kShortcutLines, 47},
+        {"shortcuts", shortcuts_text(), kShortcutLines, 53},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
