@@ -223,7 +223,7 @@ void Calculator::voice_switch() {
 
 void Calculator::play_clip(std::string_view name) {
     if (registers_.voice_on) {
-        queue_.push_back({PendingEffect::Kind::clip, name, {}, false});
+        queue_.push_back({PendingEffect::Kind::clip, name, {}, false, {}});
     }
 }
 
@@ -245,12 +245,12 @@ void Calculator::play_reading(std::string_view lead, std::string_view text) {
 void Calculator::untick_autoload() {
     if (controls_.autoload) {
         controls_.autoload = false;
-        queue_.push_back({PendingEffect::Kind::autoload, {}, {}, false});
+        queue_.push_back({PendingEffect::Kind::autoload, {}, {}, false, {}});
     }
 }
 
 void Calculator::focus_window() {
-    queue_.push_back({PendingEffect::Kind::focus, {}, {}, false});
+    queue_.push_back({PendingEffect::Kind::focus, {}, {}, false, {}});
 }
 
 // Runs the held-back effects in order. The batch is taken out first: an effect may open a

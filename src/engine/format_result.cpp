@@ -31,7 +31,7 @@ Calculator::Step Calculator::format_result() {
         play_clip(clip);
     }
     if (controls_.autocopy) {
-        queue_.push_back({PendingEffect::Kind::copy, {}, controls_.display, false});
+        queue_.push_back({PendingEffect::Kind::copy, {}, controls_.display, false, {}});
     }
     return Step::go;
 }

@@ -84,10 +84,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Clips, AResultAndItsReadingAreOneStreamBeforeTheCopy) {
     Harness h;
     h.run("voice autocopy=on readback=on 1 2 3 4 5 + 0 . 6 7 =");
-    EXPECT_EQ(
-        h.recorder.sequences,
-        std::vector<Clips>{{"wav_dengyu", "wav_1", "wav_wan", "wav_2", "wav_qian", "wav_3",
-                            "wav_bai", "wav_4", "wav_shi", "wav_5", "wav_dian", "wav_6", "wav_7"}});
+    const std::vector<Clips> one_stream = {{"wav_dengyu", "wav_1", "wav_wan", "wav_2", "wav_qian",
+                                            "wav_3", "wav_bai", "wav_4", "wav_shi", "wav_5",
+                                            "wav_dian", "wav_6", "wav_7"}};
+    EXPECT_EQ(h.recorder.sequences, one_stream);
     EXPECT_EQ(h.recorder.copies, Clips{"12345.67"});
     // The switch is kept across a switch to another calculator, like voice.
     h.run("reload 2 + 2 =");
