@@ -661,6 +661,7 @@ class TallyboxTest : public QObject {
         auto* item = box_->findChild<QAction*>(QStringLiteral("Act_ReadResults"));
         QVERIFY(item != nullptr);
         QVERIFY(item->isCheckable());
+        QCOMPARE(item->text(), QStringLiteral("朗读结果"));
         QVERIFY(!item->isChecked());
         QVERIFY(box_->actions().contains(item));  // so the tray menu lists it
         click("Cmd_Sound");
