@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Records the 24 spoken clips of the keypad calculator with espeak-ng's Mandarin voice and
-# converts them with sox to RIFF WAVE, PCM, mono, 11025 Hz, 16 bit, with the leading and
+# Records the 29 clips of the keypad calculator (23 spoken keys, the check's 不对, then the units
+# 十 百 千 万 亿 that reading a number aloud needs) with espeak-ng's Mandarin voice and converts them
+# with sox to RIFF WAVE, PCM, mono, 11025 Hz, 16 bit, with the leading and
 # trailing silence cut off so that a key is heard the moment it is pressed.
 # Usage: tools/make-voice-clips.sh [output folder]   (default: resources/voice)
 set -euo pipefail
@@ -23,6 +24,7 @@ clips=(
   "dian:点:dian3" "fu:负:fu4" "kf:开方:kai1fang1" "tuige:退格:tui4ge2"
   "qingchu:清除:qing1chu2" "quanbu:全部:quan2bu4" "yuyin:语音:yu3yin1"
   "budui:不对:bu2dui4"
+  "shi:十:shi2" "bai:百:bai3" "qian:千:qian1" "wan:万:wan4" "yi:亿:yi4"
 )
 
 # Silence is anything below 1% of full scale; 10 ms above it starts (or, reversed, ends) speech.

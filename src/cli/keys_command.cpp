@@ -27,8 +27,8 @@ using orvane::engine::Key;
 
 constexpr const char* kUsage =
     "Drives the standard calculator. Tokens: 0..9 00 . sign back C AC + - * / = % sqrt\n"
-    "MS M+ MR MC GT voice rounding=none|cut|round decimals=0..4 autocopy=on|off\n"
-    "autoload=on|off tick:TEXT reload check endcheck correct:N:TEXT\n"
+    "MS M+ MR MC GT voice read rounding=none|cut|round decimals=0..4 autocopy=on|off\n"
+    "autoload=on|off readback=on|off tick:TEXT reload check endcheck correct:N:TEXT\n"
     "Prints the final display, or with --trace one JSON object per token; --tape prints the\n"
     "tape instead (one line per step), --tape=csv as CSV.\n";
 
@@ -150,6 +150,13 @@ std::optional<Action> action_for_token(std::string_view token) {
             return std::nullopt;
         }
         return [count = value[0] - '0'](Session& s) { s.calculator->set_decimals(count); };
+    }
+    if (name == "readback") {
+        const auto on = on_off(value);
+        if (!on) {
+            return std::nullopt;
+        }
+        return [on = *on](Session& s) { s.calculator->set_read_results(on); };
     }
     if (name == "autocopy" || name == "autoload") {
         const auto ticked = on_off(value);

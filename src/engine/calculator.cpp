@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "engine/number_reading.h"
 #include "engine/result_format.h"
 #include "numeric/double_text.h"
 
@@ -124,6 +125,10 @@ void Calculator::set_autoload(bool ticked) {
     effects_->autoload_changed(ticked);
 }
 
+void Calculator::set_read_results(bool on) {
+    registers_.read_results = on;
+}
+
 std::string Calculator::accumulator_text() const {
     return std::visit(Overloaded{[](std::monostate) { return std::string(); },
                                  [](const std::string& text) { return text; },
@@ -217,6 +222,12 @@ Calculator::Step Calculator::run(Key key) {
         case Key::voice_switch:
             voice_switch();
             break;
+        case Key::read_results_switch:
+            registers_.read_results = !registers_.read_results;
+            break;
+        case Key::read_display:
+            play_reading({}, controls_.display);
+            break;
     }
     return Step::go;
 }
@@ -234,19 +245,34 @@ void Calculator::voice_switch() {
 
 void Calculator::play_clip(std::string_view name) {
     if (registers_.voice_on) {
-        queue_.push_back({PendingEffect::Kind::clip, name, {}, false});
+        queue_.push_back({PendingEffect::Kind::clip, name, {}, false, {}});
+    }
+}
+
+void Calculator::play_reading(std::string_view lead, std::string_view text) {
+    if (!registers_.voice_on) {
+        return;
+    }
+    PendingEffect effect{PendingEffect::Kind::sequence, {}, {}, false, {}};
+    if (!lead.empty()) {
+        effect.clips.push_back(lead);
+    }
+    const std::vector<std::string_view> reading = reading_clips(text);
+    effect.clips.insert(effect.clips.end(), reading.begin(), reading.end());
+    if (!effect.clips.empty()) {
+        queue_.push_back(std::move(effect));
     }
 }
 
 void Calculator::untick_autoload() {
     if (controls_.autoload) {
         controls_.autoload = false;
-        queue_.push_back({PendingEffect::Kind::autoload, {}, {}, false});
+        queue_.push_back({PendingEffect::Kind::autoload, {}, {}, false, {}});
     }
 }
 
 void Calculator::focus_window() {
-    queue_.push_back({PendingEffect::Kind::focus, {}, {}, false});
+    queue_.push_back({PendingEffect::Kind::focus, {}, {}, false, {}});
 }
 
 // Runs the held-back effects in order. The batch is taken out first: an effect may open a
@@ -261,6 +287,9 @@ void Calculator::flush_effects() {
         switch (effect.kind) {
             case PendingEffect::Kind::clip:
                 effects_->play_clip(effect.clip);
+                break;
+            case PendingEffect::Kind::sequence:
+                effects_.play_sequence(effect.clips);
                 break;
             case PendingEffect::Kind::copy:
                 effects_->copy_to_clipboard(effect.text);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -50,6 +51,8 @@ enum class Key {
     memory_clear,
     grand_total,
     voice_switch,
+    read_results_switch,  // 朗读结果: results are read aloud after their clip
+    read_display,         // 朗读显示: the display read aloud now
 };
 
 // The first operand / running result: empty, the entry text that first filled it, a
@@ -79,6 +82,9 @@ struct Registers {
     bool root_taken = false;
     bool clear_via_c = false;
     bool voice_on = false;
+    // Results read aloud (with voice on). A preference of the session like the voice itself,
+    // so a switch to another calculator and back keeps it.
+    bool read_results = false;
 };
 
 // What lives in the window's controls: every load of the window resets it.
@@ -115,6 +121,14 @@ class Effects {
     virtual ~Effects() = default;
     // Called only while voice is on, with the lower-case clip name ("wav_5").
     virtual void play_clip(std::string_view /*name*/) {}
+    // Called only while voice is on: clips heard back to back as one stream (a result and
+    // its reading). Like one clip, it cuts off what is playing and the next clip cuts it off.
+    // A recorder that does not tell the two apart hears each name as a clip, in order.
+    virtual void play_sequence(std::span<const std::string_view> names) {
+        for (const std::string_view name : names) {
+            play_clip(name);
+        }
+    }
     // The clipboard emptied and `text` put on it as plain text.
     virtual void copy_to_clipboard(std::string_view /*text*/) {}
     // C_AutoLoad changed (its click operation): the capture timer starts or stops.
@@ -147,6 +161,8 @@ class Calculator {
     void set_decimals(int count);
     void set_autocopy(bool ticked);
     void set_autoload(bool ticked);
+    // 朗读结果 set from its check item (F9 toggles it as a key).
+    void set_read_results(bool on);
 
     // One tick of the capture timer with the clipboard's text (nullopt: no text / unreadable).
     void capture_tick(std::optional<std::string_view> clipboard_text);
@@ -183,17 +199,20 @@ class Calculator {
     // A side effect held back until the key has completed, so that an ignored key leaves
     // no trace outside the engine either.
     struct PendingEffect {
-        enum class Kind : unsigned char { clip, copy, autoload, focus, egg, mismatch };
+        enum class Kind : unsigned char { clip, sequence, copy, autoload, focus, egg, mismatch };
         Kind kind = Kind::clip;
         std::string_view clip;
         std::string text;
         bool ticked = false;
+        std::vector<std::string_view> clips;  // a sequence's clips
     };
 
     void run_key(Key key);
     Step run(Key key);
     void flush_effects();
     void play_clip(std::string_view name);
+    // `lead` (if any) and then the reading of `text`, as one stream; nothing while voice is off.
+    void play_reading(std::string_view lead, std::string_view text);
     void untick_autoload();
     void focus_window();
 

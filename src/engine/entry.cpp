@@ -46,7 +46,7 @@ void Calculator::after_digit(bool cut_to_limit) {
         cut_to_display_limit(display, static_cast<std::size_t>(kDisplayLimit));
     }
     if (display == kEasterEggTrigger) {
-        queue_.push_back({PendingEffect::Kind::egg, {}, {}, false});
+        queue_.push_back({PendingEffect::Kind::egg, {}, {}, false, {}});
     }
 }
 

@@ -6,12 +6,8 @@
 namespace orvane::engine {
 
 Calculator::Step Calculator::format_result() {
-    if (registers_.root_taken) {
-        registers_.root_taken = false;
-        play_clip("wav_kf");
-    } else {
-        play_clip("wav_dengyu");
-    }
+    const std::string_view clip = registers_.root_taken ? "wav_kf" : "wav_dengyu";
+    registers_.root_taken = false;
     std::optional<Decimal> value;
     std::string plain;
     if (const double* root = std::get_if<double>(&registers_.accumulator)) {
@@ -28,8 +24,14 @@ Calculator::Step Calculator::format_result() {
         return Step::ignored;
     }
     controls_.display = result_text(*value, plain, controls_.rounding, controls_.decimals);
+    // The clip goes before the copy, as it always did; with 朗读结果 the result follows it.
+    if (registers_.read_results) {
+        play_reading(clip, controls_.display);
+    } else {
+        play_clip(clip);
+    }
     if (controls_.autocopy) {
-        queue_.push_back({PendingEffect::Kind::copy, {}, controls_.display, false});
+        queue_.push_back({PendingEffect::Kind::copy, {}, controls_.display, false, {}});
     }
     return Step::go;
 }

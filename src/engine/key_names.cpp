@@ -35,6 +35,7 @@ std::optional<Key> key_from_name(std::string_view name) {
         {"MC", Key::memory_clear},
         {"GT", Key::grand_total},
         {"voice", Key::voice_switch},
+        {"read", Key::read_display},
     };
     for (const auto& [key_name, key] : kKeys) {
         if (key_name == name) {

@@ -1,5 +1,5 @@
 // The short names of the calculator keys, as orvane-cli and the tests spell them
-// ("7", "00", ".", "sign", "back", "C", "AC", "+", "sqrt", "MS", "GT", "voice", ...).
+// ("7", "00", ".", "sign", "back", "C", "AC", "+", "sqrt", "MS", "GT", "voice", "read", ...).
 #pragma once
 
 #include <optional>

@@ -79,6 +79,10 @@ std::optional<Command> command_for_release(int key_code, int modifiers) {
             return Key::voice_switch;
         case kVkF8:
             return WindowCommand::tape;
+        case kVkF9:
+            return Key::read_results_switch;
+        case kVkF10:
+            return Key::read_display;
         default:
             return std::nullopt;
     }

@@ -24,6 +24,8 @@ inline constexpr int kVkF1 = 112;
 inline constexpr int kVkF3 = 114;
 inline constexpr int kVkF4 = 115;
 inline constexpr int kVkF8 = 119;
+inline constexpr int kVkF9 = 120;
+inline constexpr int kVkF10 = 121;
 
 // A typed character (after layout and Shift; Backspace 8, Enter 13) -> the key it clicks.
 std::optional<Key> key_for_character(char16_t character);

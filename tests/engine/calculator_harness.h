@@ -23,6 +23,11 @@ namespace orvane::engine::testing {
 class Recorder : public Effects {
   public:
     void play_clip(std::string_view name) override { clips.emplace_back(name); }
+    // Each name joins `clips` too, so a clip list reads the same either way.
+    void play_sequence(std::span<const std::string_view> names) override {
+        sequences.emplace_back(names.begin(), names.end());
+        clips.insert(clips.end(), names.begin(), names.end());
+    }
     void copy_to_clipboard(std::string_view text) override { copies.emplace_back(text); }
     void autoload_changed(bool ticked) override {
         autoload_changes.push_back(ticked);
@@ -34,6 +39,7 @@ class Recorder : public Effects {
 
     void reset_log() {
         clips.clear();
+        sequences.clear();
         copies.clear();
         autoload_changes.clear();
         focus_requests = 0;
@@ -42,6 +48,7 @@ class Recorder : public Effects {
     }
 
     std::vector<std::string> clips;
+    std::vector<std::vector<std::string>> sequences;
     std::vector<std::string> copies;
     std::vector<bool> autoload_changes;
     int focus_requests = 0;
@@ -113,6 +120,8 @@ class Harness {
             calculator->set_autocopy(name.ends_with("on"));
         } else if (name == "autoload=on" || name == "autoload=off") {
             calculator->set_autoload(name.ends_with("on"));
+        } else if (name == "readback=on" || name == "readback=off") {
+            calculator->set_read_results(name.ends_with("on"));
         } else {
             return false;
         }

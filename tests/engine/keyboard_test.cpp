@@ -67,6 +67,9 @@ TEST(Keyboard, ReleaseTable) {
         {'M', kCtrl, std::nullopt},
         {32, kNone, std::nullopt},
         {116, kNone, std::nullopt},  // F5
+        {kVkF9, kNone, Key::read_results_switch},
+        {kVkF10, kShift, Key::read_display},
+        {122, kNone, std::nullopt},  // F11
     };
     for (const auto& row : rows) {
         EXPECT_EQ(command_for_release(row.key_code, row.modifiers), row.command)

@@ -33,11 +33,11 @@ std::string slurp(const std::string& path) {
     return text.str();
 }
 
-Outcome run_keys(const std::vector<std::string>& args) {
+Outcome run_cli(const std::string& subcommand, const std::vector<std::string>& args) {
     const std::string base = ::testing::TempDir() + "keys_command_" +
                              std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                              "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    std::string command = quoted(ORVANE_CLI) + " keys";
+    std::string command = quoted(ORVANE_CLI) + " " + subcommand;
     for (const auto& arg : args) {
         command += " " + quoted(arg);
     }
@@ -50,6 +50,10 @@ Outcome run_keys(const std::vector<std::string>& args) {
     std::remove((base + ".out").c_str());
     std::remove((base + ".err").c_str());
     return run;
+}
+
+Outcome run_keys(const std::vector<std::string>& args) {
+    return run_cli("keys", args);
 }
 
 std::vector<nlohmann::ordered_json> trace(const std::vector<std::string>& tokens) {
@@ -78,6 +82,8 @@ TEST(KeysCommand, InvalidUsageExitsWithTwo) {
                 {{"--bogus", "5"}, "invalid token '--bogus'"},
                 {{"5", "-5"}, "invalid token '-5'"},
                 {{"ms"}, "'ms'"},
+                {{"readback=yes"}, "readback=yes"},
+                {{"readback"}, "'readback'"},
                 {{"--trace"}, "no tokens"},
                 {{"--tape=xml", "5"}, "xml"},
                 {{"correct:0:5"}, "correct:0:5"},
@@ -194,9 +200,39 @@ TEST(KeysCommand, TraceRecordsClipsClipboardEggAndCapture) {
     EXPECT_EQ(capture[1]["display"], "12");
     EXPECT_EQ(capture[2]["autoload"], false);
 
+    // A result read aloud: its clip, then the reading, in order; "read" reads the display.
+    const auto reading = trace({"voice", "readback=on", "5", "+", "7", "=", "read"});
+    ASSERT_EQ(reading.size(), 7U);
+    EXPECT_EQ(reading[5]["clips"],
+              nlohmann::ordered_json::array({"wav_dengyu", "wav_shi", "wav_2"}));
+    EXPECT_EQ(reading[6]["clips"], nlohmann::ordered_json::array({"wav_shi", "wav_2"}));
+
     const auto root = trace({"2", "sqrt"});
     ASSERT_EQ(root.size(), 2U);
     EXPECT_EQ(root[1]["accumulator"], "1.4142135623731");
+}
+
+TEST(SpeakCommand, PrintsTheClipsThatReadTheText) {
+    const struct {
+        std::vector<std::string> args;
+        int exit_code;
+        std::string out;
+    } rows[] = {
+        {{"12345.67"},
+         0,
+         "wav_1 wav_wan wav_2 wav_qian wav_3 wav_bai wav_4 wav_shi wav_5 wav_dian wav_6 wav_7\n"},
+        {{"-0.5"}, 0, "wav_fu wav_0 wav_dian wav_5\n"},
+        {{"100010"}, 0, "wav_shi wav_wan wav_0 wav_1 wav_shi\n"},
+        {{"0不能为除数"}, 0, "\n"},
+        {{""}, 0, "\n"},
+        {{}, 2, ""},
+        {{"1", "2"}, 2, ""},
+    };
+    for (const auto& row : rows) {
+        const Outcome run = run_cli("speak", row.args);
+        EXPECT_EQ(run.exit_code, row.exit_code) << run.err;
+        EXPECT_EQ(run.out, row.out);
+    }
 }
 
 }  // namespace

@@ -15,9 +15,10 @@ class RandomSession {
     explicit RandomSession(unsigned seed) : random_(seed) {}
 
     std::string next_token() {
-        static const char* const kKeys[] = {
-            "0",  "1", "2", "3", "4", "5", "6", "7",    "8",  "9",  "00", ".",  "sign", "back", "C",
-            "AC", "+", "-", "*", "/", "=", "%", "sqrt", "MS", "M+", "MR", "MC", "GT",   "voice"};
+        static const char* const kKeys[] = {"0",  "1",  "2",  "3",  "4",     "5",    "6",    "7",
+                                            "8",  "9",  "00", ".",  "sign",  "back", "C",    "AC",
+                                            "+",  "-",  "*",  "/",  "=",     "%",    "sqrt", "MS",
+                                            "M+", "MR", "MC", "GT", "voice", "read"};
         const int roll = pick(100);
         if (roll < 80) {
             // Digits twice as likely as the other keys, so numbers grow long.
@@ -32,7 +33,9 @@ class RandomSession {
             return "decimals=" + std::to_string(pick(5));
         }
         if (roll < 89) {
-            return pick(2) ? "autocopy=on" : "autocopy=off";
+            static const char* const kSwitches[] = {"autocopy=on", "autocopy=off", "readback=on",
+                                                    "readback=off"};
+            return kSwitches[pick(4)];
         }
         if (roll < 92) {
             return pick(2) ? "autoload=on" : "autoload=off";

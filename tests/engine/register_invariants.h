@@ -11,16 +11,17 @@
 #include <vector>
 
 #include "calculator_harness.h"
+#include "engine/number_reading.h"
 #include "engine/text_rules.h"
 
 namespace orvane::engine::testing {
 
 inline const std::vector<std::string>& clip_names() {
     static const std::vector<std::string> kNames = {
-        "wav_0",   "wav_1",       "wav_2",      "wav_3",     "wav_4",    "wav_5",
-        "wav_6",   "wav_7",       "wav_8",      "wav_9",     "wav_00",   "wav_chen",
-        "wav_chu", "wav_dengyu",  "wav_dian",   "wav_fu",    "wav_jia",  "wav_jian",
-        "wav_kf",  "wav_qingchu", "wav_quanbu", "wav_tuige", "wav_yuyin"};
+        "wav_0",     "wav_1",     "wav_2",   "wav_3",    "wav_4",    "wav_5",       "wav_6",
+        "wav_7",     "wav_8",     "wav_9",   "wav_00",   "wav_chen", "wav_chu",     "wav_dengyu",
+        "wav_dian",  "wav_fu",    "wav_jia", "wav_jian", "wav_kf",   "wav_qingchu", "wav_quanbu",
+        "wav_tuige", "wav_yuyin", "wav_shi", "wav_bai",  "wav_qian", "wav_wan",     "wav_yi"};
     return kNames;
 }
 
@@ -109,6 +110,14 @@ class Breach {
     for (const auto& clip : h.recorder.clips) {
         b.check(std::find(clip_names().begin(), clip_names().end(), clip) != clip_names().end(),
                 "unknown clip '" + clip + "'", token);
+    }
+    // A reading (after a result's clip, or by itself) says what the display shows.
+    for (const auto& run : h.recorder.sequences) {
+        const bool after_result = !run.empty() && (run[0] == "wav_dengyu" || run[0] == "wav_kf");
+        const std::vector<std::string> said(run.begin() + (after_result ? 1 : 0), run.end());
+        const std::vector<std::string_view> reading = reading_clips(c.display);
+        b.check(said == std::vector<std::string>(reading.begin(), reading.end()),
+                "a reading that is not the display '" + c.display + "'", token);
     }
     if (!h.recorder.copies.empty()) {
         b.check(c.autocopy, "a copy without auto-copy", token);

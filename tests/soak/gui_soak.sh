@@ -114,7 +114,7 @@ click_twips() {
 
 character_keys=(0 1 2 3 4 5 6 7 8 9 equal asterisk plus minus period slash Return BackSpace
     m j k l u i o M J K L U I O)
-release_keys=(b f g B F G Delete Escape space F3 ctrl+c ctrl+s ctrl+a ctrl+r)
+release_keys=(b f g B F G Delete Escape space F3 F9 F10 ctrl+c ctrl+s ctrl+a ctrl+r)
 # Centres of the keys, in twips (left + 487, top + 367 of their layout rows).
 key_points=()
 for top in 2640 3480 4320 5160; do

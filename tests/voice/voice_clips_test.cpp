@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 
+#include "voice/clip_catalogue.h"
 #include "voice/clip_resources.h"
 #include "voice/wav_header.h"
 
@@ -15,12 +16,13 @@ using orvane::voice::parse_wav;
 
 namespace {
 
-// The names as the program's resource table lists them.
+// The names as the program's resource table lists them: the spoken keys, then the units of a
+// number read aloud.
 const char* const kResourceNames[] = {
-    "WAV_0",   "WAV_1",       "WAV_2",      "WAV_3",     "WAV_4",     "WAV_5",
-    "WAV_6",   "WAV_7",       "WAV_8",      "WAV_9",     "WAV_00",    "WAV_CHEN",
-    "WAV_CHU", "WAV_DENGYU",  "WAV_DIAN",   "WAV_FU",    "WAV_JIA",   "WAV_JIAN",
-    "WAV_KF",  "WAV_QINGCHU", "WAV_QUANBU", "WAV_TUIGE", "WAV_YUYIN",
+    "WAV_0",     "WAV_1",     "WAV_2",   "WAV_3",    "WAV_4",    "WAV_5",       "WAV_6",
+    "WAV_7",     "WAV_8",     "WAV_9",   "WAV_00",   "WAV_CHEN", "WAV_CHU",     "WAV_DENGYU",
+    "WAV_DIAN",  "WAV_FU",    "WAV_JIA", "WAV_JIAN", "WAV_KF",   "WAV_QINGCHU", "WAV_QUANBU",
+    "WAV_TUIGE", "WAV_YUYIN", "WAV_SHI", "WAV_BAI",  "WAV_QIAN", "WAV_WAN",     "WAV_YI",
 };
 
 std::span<const std::byte> bytes_of(const QByteArray& array) {
@@ -48,6 +50,7 @@ class VoiceClipsTest : public QObject {
     void each_clip_is_short_mono_pcm_data();
     void each_clip_is_short_mono_pcm();
     void clips_are_distinct_recordings();
+    void catalogue_lists_the_resources_in_order();
     void unknown_names_give_nothing_data();
     void unknown_names_give_nothing();
 };
@@ -111,6 +114,13 @@ void VoiceClipsTest::clips_are_distinct_recordings() {
         const QByteArray samples = image.mid(static_cast<qsizetype>(info.data_offset),
                                              static_cast<qsizetype>(info.data_size));
         QVERIFY2(seen.insert(samples).second, name);
+    }
+}
+
+void VoiceClipsTest::catalogue_lists_the_resources_in_order() {
+    QCOMPARE(orvane::voice::kClipNames.size(), std::size(kResourceNames));
+    for (std::size_t i = 0; i < std::size(kResourceNames); ++i) {
+        QCOMPARE(std::string(orvane::voice::kClipNames[i]), lower(kResourceNames[i]));
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -120,6 +121,10 @@ void Tallybox::connect_controls() {
         calculator_.set_autoload(ticked);
         refresh();
     });
+    connect(read_results_item_, &QAction::triggered, this, [this](bool checked) {
+        calculator_.set_read_results(checked);
+        refresh();
+    });
     connect(help_button_, &ClickLabel::clicked, this, [this] { emit help_toggle_requested(); });
     connect(exit_button_, &ClickLabel::clicked, this, [this] { request_exit(); });
     connect(capture_timer_, &QTimer::timeout, this, [this] { capture_tick(); });
@@ -201,6 +206,10 @@ void Tallybox::refresh() {
         const QSignalBlocker block_load(capture_box_);
         autocopy_box_->setChecked(controls.autocopy);
         capture_box_->setChecked(controls.autoload);
+    }
+    {
+        const QSignalBlocker block_item(read_results_item_);
+        read_results_item_->setChecked(calculator_.registers().read_results);
     }
     if (controls.autoload != capture_timer_->isActive()) {
         autoload_changed(controls.autoload);
@@ -309,6 +318,19 @@ void Tallybox::play_clip(std::string_view name) {
         voice_ = std::make_unique<Voice>();
     }
     voice_->player.play(name);
+}
+
+void Tallybox::play_sequence(std::span<const std::string_view> names) {
+    if (clip_player_) {
+        for (const std::string_view name : names) {
+            clip_player_(name);
+        }
+        return;
+    }
+    if (!voice_) {
+        voice_ = std::make_unique<Voice>();
+    }
+    voice_->player.play_sequence(names);
 }
 
 void Tallybox::copy_to_clipboard(std::string_view text) {

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string_view>
 
 #include "engine/calculator.h"
@@ -15,6 +16,7 @@
 #include "startup/startup_values.h"
 #include "ui/main/dock/dock_controller.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -85,6 +87,7 @@ class Tallybox : public QWidget, private engine::Effects {
   private:
     // engine::Effects
     void play_clip(std::string_view name) override;
+    void play_sequence(std::span<const std::string_view> names) override;
     void copy_to_clipboard(std::string_view text) override;
     void autoload_changed(bool ticked) override;
     void focus_window() override;
@@ -126,6 +129,8 @@ class Tallybox : public QWidget, private engine::Effects {
     engine::Tape* tape_ = nullptr;
     std::unique_ptr<engine::Tape> own_tape_;  // when no session tape was attached
     TapePanel* tape_panel_ = nullptr;
+    // 朗读结果, a check item of the window's own actions, which the tray menu lists.
+    QAction* read_results_item_ = nullptr;
 
     // The controls; each widget's objectName is its control name, which tests and the
     // end-to-end scripts look up:
@@ -133,7 +138,8 @@ class Tallybox : public QWidget, private engine::Effects {
     //   help_button_ L_Help, mini_button_ L_Mini, exit_button_ L_Exit, display_ T_Show,
     //   voice_indicator_ T_SoundSign, operator_indicator_ T_Sign, rounding_list_ Combo_Cut,
     //   decimals_list_ Combo_Dot, autocopy_box_ C_AutoCopy, capture_box_ C_AutoLoad,
-    //   logo_ Image_Logo, memory_box_ T_Memory, capture_timer_ Timer1; the keys are Cmd_*.
+    //   logo_ Image_Logo, memory_box_ T_Memory, capture_timer_ Timer1, read_results_item_
+    //   Act_ReadResults; the keys are Cmd_*.
     QWidget* strip_top_ = nullptr;
     QWidget* strip_bottom_ = nullptr;
     QWidget* strip_left_ = nullptr;

@@ -1,4 +1,5 @@
 // Building the window's controls from the layout tables (places in twips).
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -318,6 +319,12 @@ void Tallybox::build_controls() {
     capture_timer_ = new QTimer(this);
     capture_timer_->setObjectName(QStringLiteral("Timer1"));
     capture_timer_->setInterval(1000);
+
+    // No shortcut of its own: F9 goes through the keyboard table like every other key.
+    read_results_item_ = new QAction(kReadResultsItem, this);
+    read_results_item_->setObjectName(QStringLiteral("Act_ReadResults"));
+    read_results_item_->setCheckable(true);
+    addAction(read_results_item_);
 }
 
 }  // namespace orvane

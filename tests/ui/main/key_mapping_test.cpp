@@ -96,6 +96,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReleaseCase{"F1", Qt::Key_F1, Qt::NoModifier, WindowCommand::help},
         ReleaseCase{"F3", Qt::Key_F3, Qt::NoModifier, Key::voice_switch},
         ReleaseCase{"F8", Qt::Key_F8, Qt::NoModifier, WindowCommand::tape},
+        ReleaseCase{"F9", Qt::Key_F9, Qt::NoModifier, Key::read_results_switch},
+        ReleaseCase{"F10", Qt::Key_F10, Qt::NoModifier, Key::read_display},
+        ReleaseCase{"F11", Qt::Key_F11, Qt::NoModifier, std::nullopt},
         // Qt's code for "." is the same number as the Delete key's virtual-key code.
         ReleaseCase{"point", Qt::Key_Period, Qt::NoModifier, std::nullopt},
         ReleaseCase{"escape", Qt::Key_Escape, Qt::NoModifier, std::nullopt},

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include <QAccessible>
+#include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -476,6 +477,8 @@ class TallyboxTest : public QObject {
         QTest::newRow("shift+b") << int(Qt::Key_B) << int(Qt::ShiftModifier) << int(Key::percent);
         QTest::newRow("ctrl+b") << int(Qt::Key_B) << int(Qt::ControlModifier) << int(Key::percent);
         QTest::newRow("f3") << int(Qt::Key_F3) << 0 << int(Key::voice_switch);
+        QTest::newRow("f9") << int(Qt::Key_F9) << 0 << int(Key::read_results_switch);
+        QTest::newRow("f10") << int(Qt::Key_F10) << 0 << int(Key::read_display);
         QTest::newRow("f4") << int(Qt::Key_F4) << 0 << none;
         QTest::newRow("space") << int(Qt::Key_Space) << 0 << none;
     }
@@ -654,6 +657,39 @@ class TallyboxTest : public QObject {
         click_all({"Cmd_2", "Cmd_Addition", "Cmd_3", "Cmd_Amount"});
         QCOMPARE(QGuiApplication::clipboard()->text(), child<QLineEdit>("T_Show")->text());
         QCOMPARE(child<QLineEdit>("T_Show")->text(), QStringLiteral("5"));
+    }
+
+    // F9 and the check item are one switch; with voice on a result is heard with its reading,
+    // and F10 reads the display whatever the switch.
+    void results_are_read_aloud_while_the_switch_is_on() {
+        open();
+        auto* item = box_->findChild<QAction*>(QStringLiteral("Act_ReadResults"));
+        QVERIFY(item != nullptr);
+        QVERIFY(item->isCheckable());
+        QCOMPARE(item->text(), QStringLiteral("朗读结果"));
+        QVERIFY(!item->isChecked());
+        QVERIFY(box_->actions().contains(item));  // so the tray menu lists it
+        click("Cmd_Sound");
+        QTest::keyClick(box_->windowHandle(), Qt::Key_F9);
+        QVERIFY(item->isChecked());
+        clips_.clear();
+        click_all({"Cmd_5", "Cmd_Addition", "Cmd_7", "Cmd_Amount"});
+        QCOMPARE(clips_, (std::vector<std::string>{"wav_5", "wav_jia", "wav_7", "wav_dengyu",
+                                                   "wav_shi", "wav_2"}));
+        // A new window of the same session keeps the switch.
+        open();
+        item = box_->findChild<QAction*>(QStringLiteral("Act_ReadResults"));
+        QVERIFY(item->isChecked());
+        item->trigger();
+        QVERIFY(!registers_.read_results);
+        click("Cmd_Sound");  // voice stayed on; this shows the indicator again
+        clips_.clear();
+        click_all({"Cmd_5", "Cmd_Addition", "Cmd_7", "Cmd_Amount"});
+        QCOMPARE(clips_.back(), std::string("wav_dengyu"));
+        clips_.clear();
+        QTest::keyClick(box_->windowHandle(), Qt::Key_F10);
+        QCOMPARE(clips_, (std::vector<std::string>{"wav_shi", "wav_2"}));
+        QCOMPARE(child<QLineEdit>("T_Show")->text(), QStringLiteral("12"));
     }
 
     void rounding_lists_reach_the_engine_data() {

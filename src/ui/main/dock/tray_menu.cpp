@@ -14,6 +14,8 @@ QMenu* make_tray_menu(QWidget* window, DockController* dock) {
     // The window carries out the toggle itself (F8 does the same).
     QObject::connect(menu->addAction(QStringLiteral("计算记录（F8）")), &QAction::triggered, window,
                      [window] { QMetaObject::invokeMethod(window, "toggle_tape"); });
+    // The window's own switches (check items such as 朗读结果) come before 退出.
+    menu->addActions(window->actions());
     QObject::connect(menu->addAction(QStringLiteral("退出")), &QAction::triggered, window,
                      &QWidget::close);
     return menu;

@@ -26,6 +26,23 @@ class TrayMenuTest : public QObject {
         QCOMPARE(actions[2]->text(), QStringLiteral("退出"));
     }
 
+    // A switch the window carries sits between the two and is the window's own action.
+    void lists_the_window_switches() {
+        QWidget window;
+        auto* item = new QAction(QStringLiteral("朗读结果"), &window);
+        item->setCheckable(true);
+        window.addAction(item);
+        DockWidgets widgets;
+        widgets.window = &window;
+        auto* dock = new DockController(widgets, &window);
+        QMenu* menu = make_tray_menu(&window, dock);
+        const QList<QAction*> actions = menu->actions();
+        QCOMPARE(actions.size(), 3);
+        QCOMPARE(actions[0]->text(), QStringLiteral("显示计算器"));
+        QCOMPARE(actions[1], item);
+        QCOMPARE(actions[2]->text(), QStringLiteral("退出"));
+    }
+
     void show_restores_a_minimised_window() {
         QWidget window;
         window.resize(200, 100);

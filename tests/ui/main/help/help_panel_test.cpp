@@ -161,7 +161,7 @@ class HelpPanelTest : public QObject {
         QTest::addColumn<QString>("line2");
         QTest::newRow("instructions")
             << 0 << 34 << QStringLiteral("    基本操作与计算器一样，支持键");
-        QTest::newRow("shortcuts") << 1 << 50 << QStringLiteral("    等于。");
+        QTest::newRow("shortcuts") << 1 << 56 << QStringLiteral("    等于。");
     }
     void text_boxes_hold_the_texts() {
         QFETCH(int, tab);

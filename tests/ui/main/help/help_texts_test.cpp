@@ -86,6 +86,12 @@ const std::vector<std::string> kShortcutLines = {
     "F8",
     "    计算记录（复核、改正）。",
     "",
+    "F9",
+    "    朗读结果开关（语音开启时）。",
+    "",
+    "F10",
+    "    朗读显示的数值。",
+    "",
     "B",
     "    百分比计算。",
     "",
@@ -117,7 +123,7 @@ TEST(HelpTexts, InstructionsAndShortcutsMatchLineByLine) {
     };
     const std::vector<Case> cases = {
         {"instructions", instructions_text(), kInstructionLines, 34},
-        {"shortcuts", shortcuts_text(), kShortcutLines, 50},
+        {"shortcuts", shortcuts_text(), kShortcutLines, 56},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
