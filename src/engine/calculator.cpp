@@ -289,7 +289,7 @@ void Calculator::flush_effects() {
                 effects_->play_clip(effect.clip);
                 break;
             case PendingEffect::Kind::sequence:
-                effects_.play_sequence(effect.clips);
+                effects_->play_sequence(effect.clips);
                 break;
             case PendingEffect::Kind::copy:
                 effects_->copy_to_clipboard(effect.text);

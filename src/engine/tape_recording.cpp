@@ -133,7 +133,7 @@ void Calculator::finish_tape_step(Key key) {
         tape_->add(tape_->end_check());
     }
     if (commit_lines()) {
-        queue_.push_back({PendingEffect::Kind::mismatch, {}, {}, false});
+        queue_.push_back({PendingEffect::Kind::mismatch, {}, {}, false, {}});
     }
     if (key == Key::clear_all) {
         tape_->take_snapshot(registers_, controls_);

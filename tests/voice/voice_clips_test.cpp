@@ -19,10 +19,11 @@ namespace {
 // The names as the program's resource table lists them: the spoken keys, then the units of a
 // number read aloud.
 const char* const kResourceNames[] = {
-    "WAV_0",     "WAV_1",     "WAV_2",   "WAV_3",    "WAV_4",    "WAV_5",       "WAV_6",
-    "WAV_7",     "WAV_8",     "WAV_9",   "WAV_00",   "WAV_CHEN", "WAV_CHU",     "WAV_DENGYU",
-    "WAV_DIAN",  "WAV_FU",    "WAV_JIA", "WAV_JIAN", "WAV_KF",   "WAV_QINGCHU", "WAV_QUANBU",
-    "WAV_TUIGE", "WAV_YUYIN", "WAV_SHI", "WAV_BAI",  "WAV_QIAN", "WAV_WAN",     "WAV_YI",
+    "WAV_0",   "WAV_1",       "WAV_2",      "WAV_3",     "WAV_4",     "WAV_5",
+    "WAV_6",   "WAV_7",       "WAV_8",      "WAV_9",     "WAV_00",    "WAV_CHEN",
+    "WAV_CHU", "WAV_DENGYU",  "WAV_DIAN",   "WAV_FU",    "WAV_JIA",   "WAV_JIAN",
+    "WAV_KF",  "WAV_QINGCHU", "WAV_QUANBU", "WAV_TUIGE", "WAV_YUYIN", "WAV_BUDUI",
+    "WAV_SHI", "WAV_BAI",     "WAV_QIAN",   "WAV_WAN",   "WAV_YI",
 };
 
 std::span<const std::byte> bytes_of(const QByteArray& array) {

@@ -26,7 +26,7 @@ class TrayMenuTest : public QObject {
         QCOMPARE(actions[2]->text(), QStringLiteral("退出"));
     }
 
-    // A switch the window carries sits between the two and is the window's own action.
+    // A switch the window carries sits before 退出 and is the window's own action.
     void lists_the_window_switches() {
         QWidget window;
         auto* item = new QAction(QStringLiteral("朗读结果"), &window);
@@ -37,10 +37,11 @@ class TrayMenuTest : public QObject {
         auto* dock = new DockController(widgets, &window);
         QMenu* menu = make_tray_menu(&window, dock);
         const QList<QAction*> actions = menu->actions();
-        QCOMPARE(actions.size(), 3);
+        QCOMPARE(actions.size(), 4);
         QCOMPARE(actions[0]->text(), QStringLiteral("显示计算器"));
-        QCOMPARE(actions[1], item);
-        QCOMPARE(actions[2]->text(), QStringLiteral("退出"));
+        QCOMPARE(actions[1]->text(), QStringLiteral("计算记录（F8）"));
+        QCOMPARE(actions[2], item);
+        QCOMPARE(actions[3]->text(), QStringLiteral("退出"));
     }
 
     void show_restores_a_minimised_window() {
